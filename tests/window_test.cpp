@@ -1,0 +1,378 @@
+#include "assets.h"
+#include "look.h"
+#include "window_driver.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <memory>
+
+using Items = QStringList;
+
+namespace {
+
+const QStringList controlNames{
+    "Label1(0)", "Label1(1)",   "Label1(2)",   "Label1(3)", "Label1(4)", "Label1(5)",  "List1(0)",
+    "List1(1)",  "List1(2)",    "List1(3)",    "List1(4)",  "Frame1",    "Option1(0)", "Option1(1)",
+    "Picture1",  "Command1(0)", "Command1(1)", "Text2(0)",  "Text1(0)",  "Text1(1)"};
+
+} // namespace
+
+class WindowTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() { applyLook(*qApp); }
+    void init() {
+        window_ = std::make_unique<Kvelmor>();
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+        drive_ = std::make_unique<WindowDriver>(*window_);
+        handlers_ = std::make_unique<QSignalSpy>(window_.get(), &Kvelmor::handlerRan);
+    }
+    void cleanup() {
+        handlers_.reset();
+        drive_.reset();
+        window_.reset();
+    }
+
+    void startState();
+    void startFocusIsOnTheInstructions();
+    void typicalMeasurementByMouse();
+    void theWeightThatMovedUpIsPlacedByTheNextClick();
+    void arrowKeysPlaceWeights();
+    void tabbingIntoAPanPlacesNothing();
+    void clicksThatChangeNothing();
+    void choosingByClicksThenMeasuring();
+    void modeButtonRaisesItsClickOnce();
+    void enterPressesAFocusedButton();
+    void geometry_data();
+    void geometry();
+    void colours_data();
+    void colours();
+    void windowIsFixedWithItsCaptionAndFont();
+    void instructionText_data();
+    void instructionText();
+    void textsAreShownWholeAndReadOnly();
+
+  private:
+    QWidget* control(const QString& name) const { return drive_->control(name); }
+
+    std::unique_ptr<Kvelmor> window_;
+    std::unique_ptr<WindowDriver> drive_;
+    std::unique_ptr<QSignalSpy> handlers_;
+};
+
+void WindowTest::startState() {
+    const QStringList hidden{"List1(3)", "List1(4)", "Label1(4)", "Label1(5)", "Text1(1)"};
+    for (const QString& name : controlNames) {
+        QWidget* widget = control(name);
+        QCOMPARE(widget->isVisibleTo(window_.get()), !hidden.contains(name));
+    }
+    QCOMPARE(drive_->items(0), (Items{"1", "6", "9"}));
+    QCOMPARE(drive_->items(1), (Items{"1", "6", "9"}));
+    QVERIFY(drive_->items(2).isEmpty());
+    QCOMPARE(drive_->items(4), (Items{"1", "6", "9"}));
+    QVERIFY(!drive_->list(4)->isEnabled());
+    QCOMPARE(drive_->result(), QString());
+    for (int i = 0; i < 2; ++i) {
+        QVERIFY(drive_->mode(i)->isEnabled());
+        QVERIFY(!drive_->mode(i)->isChecked());
+    }
+    for (int i = 0; i < 5; ++i)
+        QCOMPARE(drive_->shownSelection(i), -1);
+}
+
+void WindowTest::startFocusIsOnTheInstructions() {
+    window_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    QCOMPARE(QApplication::focusWidget(), control("Text1(0)"));
+    // The focus order follows the tab indices over the controls that take it;
+    // of the two mode buttons, Tab stops on one only, as in any radio group.
+    const QStringList order{"List1(0)", "Text2(0)",    "List1(1)",   "Command1(1)",
+                            "List1(2)", "Command1(0)", "Option1(0)", "Text1(0)"};
+    for (const QString& next : order) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), next);
+    }
+    QCOMPARE(handlers_->count(), 0);
+}
+
+void WindowTest::typicalMeasurementByMouse() {
+    drive_->clickItem(0, "9");
+    QCOMPARE(handlers_->count(), 1);
+    drive_->clickItem(1, "6");
+    QCOMPARE(handlers_->count(), 2);
+    drive_->clickItem(0, "1");
+    QCOMPARE(handlers_->count(), 3);
+    QCOMPARE(drive_->items(2), (Items{"9", "-6", "1"}));
+    QVERIFY(drive_->items(0).isEmpty());
+    QVERIFY(drive_->items(1).isEmpty());
+    drive_->press(0);
+    QCOMPARE(drive_->result(), QStringLiteral("9 - 6 + 1 = 4"));
+    drive_->press(1);
+    QCOMPARE(handlers_->count(), 5);
+    QCOMPARE(drive_->items(0), (Items{"1", "6", "9"}));
+    QCOMPARE(drive_->items(1), (Items{"1", "6", "9"}));
+    QVERIFY(drive_->items(2).isEmpty());
+    QCOMPARE(drive_->result(), QString());
+}
+
+void WindowTest::theWeightThatMovedUpIsPlacedByTheNextClick() {
+    drive_->clickRow(1, 0);
+    QCOMPARE(drive_->shownSelection(1), -1);
+    drive_->clickRow(1, 0);
+    QCOMPARE(handlers_->count(), 2);
+    QCOMPARE(drive_->items(2), (Items{"-1", "-6"}));
+    QCOMPARE(drive_->items(0), Items{"9"});
+}
+
+void WindowTest::arrowKeysPlaceWeights() {
+    QListWidget* left = drive_->list(0);
+    left->setFocus();
+    QTest::keyClick(left, Qt::Key_Down);
+    QCOMPARE(drive_->items(2), Items{"1"});
+    QTest::keyClick(left, Qt::Key_End);
+    QCOMPARE(drive_->items(2), (Items{"1", "9"}));
+    QCOMPARE(drive_->items(0), Items{"6"});
+    QCOMPARE(handlers_->count(), 2);
+    // Moving within the placed list only selects.
+    drive_->list(2)->setFocus();
+    QTest::keyClick(drive_->list(2), Qt::Key_Down);
+    QTest::keyClick(drive_->list(2), Qt::Key_Down);
+    QCOMPARE(drive_->shownSelection(2), 1);
+    QTest::keyClick(drive_->list(2), Qt::Key_Down);
+    QCOMPARE(handlers_->count(), 4);
+    QCOMPARE(drive_->items(2), (Items{"1", "9"}));
+}
+
+void WindowTest::tabbingIntoAPanPlacesNothing() {
+    window_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), drive_->list(0));
+    QCOMPARE(drive_->shownSelection(0), -1);
+    QCOMPARE(handlers_->count(), 0);
+    QCOMPARE(drive_->items(0), (Items{"1", "6", "9"}));
+}
+
+void WindowTest::clicksThatChangeNothing() {
+    drive_->clickBelowItems(2);
+    drive_->clickItem(0, "6");
+    QCOMPARE(handlers_->count(), 1);
+    // Space below the items, and a typed text that no item begins with.
+    drive_->clickBelowItems(0);
+    QTest::keyClick(drive_->list(0), Qt::Key_5);
+    QCOMPARE(handlers_->count(), 1);
+    QCOMPARE(drive_->shownSelection(0), -1);
+    QCOMPARE(drive_->items(0), (Items{"1", "9"}));
+
+    // The placed list only takes a selection, and keeps it against a click
+    // below its items.
+    drive_->clickRow(2, 0);
+    QCOMPARE(drive_->shownSelection(2), 0);
+    drive_->clickBelowItems(2);
+    QCOMPARE(drive_->shownSelection(2), 0);
+    drive_->clickRow(2, 0);
+    QCOMPARE(handlers_->count(), 2);
+    QCOMPARE(drive_->items(2), Items{"6"});
+
+    // The selected list is disabled while shown.
+    drive_->selectMode(1);
+    drive_->clickItem(3, "4");
+    const Items selected = drive_->items(4);
+    const int before = handlers_->count();
+    drive_->clickRow(4, 0);
+    QCOMPARE(handlers_->count(), before);
+    QCOMPARE(drive_->items(4), selected);
+    QCOMPARE(drive_->shownSelection(4), -1);
+}
+
+void WindowTest::choosingByClicksThenMeasuring() {
+    drive_->selectMode(1);
+    QCOMPARE(drive_->items(3), (Items{"1", "2", "3", "4", "5", "6", "7", "8", "9"}));
+    QVERIFY(drive_->list(3)->isVisible());
+    QVERIFY(drive_->list(4)->isVisible());
+    QVERIFY(control("Label1(4)")->isVisible());
+    QVERIFY(!drive_->mode(0)->isEnabled());
+    for (const char* value : {"3", "9", "5"})
+        drive_->clickItem(3, QString::fromLatin1(value));
+    QCOMPARE(drive_->items(4), (Items{"3", "5", "9"}));
+    QCOMPARE(drive_->items(3), (Items{"1", "2", "4", "6", "7", "8"}));
+    QVERIFY(drive_->mode(0)->isEnabled());
+    drive_->selectMode(0);
+    QVERIFY(drive_->mode(0)->isChecked());
+    QVERIFY(!drive_->mode(1)->isChecked());
+    QVERIFY(!drive_->list(3)->isVisible());
+    QCOMPARE(drive_->items(0), (Items{"3", "5", "9"}));
+    QCOMPARE(drive_->items(1), (Items{"3", "5", "9"}));
+    drive_->clickItem(0, "9");
+    drive_->clickItem(1, "5");
+    drive_->press(0);
+    QCOMPARE(drive_->result(), QStringLiteral("9 - 5 = 4"));
+}
+
+void WindowTest::modeButtonRaisesItsClickOnce() {
+    drive_->selectMode(1);
+    QCOMPARE(handlers_->count(), 1);
+    for (const char* value : {"1", "2", "3"})
+        drive_->clickItem(3, QString::fromLatin1(value));
+    QCOMPARE(handlers_->count(), 4);
+    drive_->selectMode(1);
+    QCOMPARE(handlers_->count(), 4);
+    QVERIFY(drive_->mode(1)->isChecked());
+    QTest::keyClick(drive_->mode(1), Qt::Key_Up);
+    QCOMPARE(handlers_->count(), 5);
+    QVERIFY(drive_->mode(0)->isChecked());
+    QCOMPARE(drive_->items(0), (Items{"1", "2", "3"}));
+}
+
+void WindowTest::enterPressesAFocusedButton() {
+    drive_->clickItem(0, "6");
+    drive_->button(0)->setFocus();
+    QTest::keyClick(drive_->button(0), Qt::Key_Return);
+    QCOMPARE(drive_->result(), QStringLiteral("6"));
+    QTest::keyClick(drive_->button(1), Qt::Key_Space);
+    QCOMPARE(drive_->items(0), (Items{"1", "6", "9"}));
+}
+
+void WindowTest::geometry_data() {
+    QTest::addColumn<QRect>("twips");
+    const QList<std::pair<const char*, QRect>> table{
+        {"Label1(0)", {960, 0, 4575, 375}},      {"Label1(1)", {240, 480, 855, 375}},
+        {"Label1(2)", {4560, 480, 855, 375}},    {"Label1(3)", {1680, 2760, 2295, 375}},
+        {"Label1(4)", {4560, 2040, 975, 375}},   {"Label1(5)", {5640, 2040, 975, 375}},
+        {"List1(0)", {240, 840, 855, 915}},      {"List1(1)", {4560, 840, 855, 915}},
+        {"List1(2)", {240, 2040, 855, 630}},     {"List1(3)", {4560, 2400, 975, 1200}},
+        {"List1(4)", {5640, 2400, 975, 1200}},   {"Frame1", {5640, 840, 1575, 975}},
+        {"Option1(0)", {120, 240, 1335, 285}},   {"Option1(1)", {120, 600, 1335, 285}},
+        {"Picture1", {1320, 600, 2985, 2055}},   {"Command1(0)", {120, 2760, 1095, 375}},
+        {"Command1(1)", {120, 3240, 1095, 375}}, {"Text2(0)", {1320, 3120, 3015, 495}},
+        {"Text1(0)", {120, 3720, 6735, 1335}},   {"Text1(1)", {600, 3960, 6735, 1815}},
+    };
+    for (const auto& [name, twips] : table)
+        QTest::newRow(name) << twips;
+}
+
+void WindowTest::geometry() {
+    QFETCH(QRect, twips);
+    const QRect expected(twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15);
+    QCOMPARE(control(QString::fromLatin1(QTest::currentDataTag()))->geometry(), expected);
+}
+
+void WindowTest::colours_data() {
+    // Points in window coordinates clear of any text or border.
+    QTest::addColumn<QPoint>("at");
+    QTest::addColumn<QColor>("colour");
+    const QColor caption(255, 192, 128);
+    QTest::newRow("window") << QPoint(5, 5) << QColor(192, 192, 255);
+    QTest::newRow("Label1(0)") << QPoint(66, 22) << caption;
+    QTest::newRow("Label1(1)") << QPoint(17, 54) << caption;
+    QTest::newRow("Label1(2)") << QPoint(360, 54) << caption;
+    QTest::newRow("Label1(3)") << QPoint(114, 206) << caption;
+    QTest::newRow("Frame1") << QPoint(380, 93) << QColor(192, 192, 255);
+    QTest::newRow("Option1(0)") << QPoint(376 + 8 + 86, 56 + 16 + 10) << QColor(255, 192, 255);
+    QTest::newRow("Option1(1)") << QPoint(376 + 8 + 86, 56 + 40 + 10) << QColor(255, 192, 255);
+    QTest::newRow("Command1(0)") << QPoint(8 + 4, 184 + 12) << QColor(128, 255, 128);
+    QTest::newRow("Command1(1)") << QPoint(8 + 4, 216 + 12) << QColor(255, 128, 128);
+}
+
+void WindowTest::colours() {
+    QFETCH(QPoint, at);
+    QFETCH(QColor, colour);
+    const QImage shot = window_->grab().toImage();
+    QCOMPARE(QColor(shot.pixel(at)), colour);
+}
+
+void WindowTest::windowIsFixedWithItsCaptionAndFont() {
+    QCOMPARE(window_->size(), QSize(494, 345));
+    QCOMPARE(window_->minimumSize(), window_->maximumSize());
+    const Qt::WindowFlags flags = window_->windowFlags();
+    QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
+    QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+    QVERIFY(flags & Qt::WindowCloseButtonHint);
+    QCOMPARE(window_->windowTitle(), QStringLiteral("Философия - Логика, везна и тежести"));
+    QVERIFY(!window_->windowIcon().isNull());
+    for (const char* name : {"Label1(0)", "List1(0)", "Text1(0)", "Command1(0)", "Option1(0)"}) {
+        const QFont font = control(QString::fromLatin1(name))->font();
+        QCOMPARE(font.family(), QStringLiteral("Times New Roman"));
+        QCOMPARE(font.pointSize(), 12);
+        QCOMPARE(font.weight(), QFont::Normal);
+        QVERIFY(!font.italic() && !font.underline() && !font.strikeOut());
+    }
+    // The serif face that stands in for it must have the Cyrillic letters.
+    const QFontInfo shown(control("Label1(0)")->font());
+    QVERIFY2(QFontMetrics(control("Label1(0)")->font()).inFont(QChar(0x0436)),
+             qPrintable(shown.family()));
+    QCOMPARE(shown.pixelSize(), 16);
+    const auto* picture = drive_->control<QLabel>(QStringLiteral("Picture1"));
+    QCOMPARE(picture->pixmap().deviceIndependentSize(), QSizeF(195, 133));
+    QCOMPARE(picture->contentsRect().size(), QSize(195, 133));
+}
+
+void WindowTest::instructionText_data() {
+    QTest::addColumn<int>("line");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("title") << 3
+                           << QStringLiteral(
+                                  "Тема на проекта: Логика - везна и комбинации от тежести");
+    QTest::newRow("empty line 6") << 6 << QString();
+    QTest::newRow("first combination, one blank after the stop")
+        << 9 << QStringLiteral(" 1. Предмет с тегло: a1");
+    QTest::newRow("second, two blanks") << 10 << QStringLiteral(" 2.  Предмет с тегло: a2;");
+    QTest::newRow("no semicolon") << 13 << QStringLiteral(" 5.  Предмет с тегло: a1-a2");
+    QTest::newRow("two blanks after the colon")
+        << 22 << QStringLiteral(" 14.  Предмет с тегло:  a1+a2-a3;");
+    QTest::newRow("last combination") << 28 << QStringLiteral(" 20.  Предмет с тегло:  -a1-a2-a3");
+    QTest::newRow("empty last line") << 31 << QString();
+}
+
+void WindowTest::instructionText() {
+    QFETCH(int, line);
+    QFETCH(QString, text);
+    const QStringList lines =
+        storedText(QStringLiteral("instructions.txt")).split(QStringLiteral("\r\n"));
+    QCOMPARE(lines.size(), 31);
+    QCOMPARE(lines[line - 1], text);
+}
+
+void WindowTest::textsAreShownWholeAndReadOnly() {
+    const QString instructions = storedText(QStringLiteral("instructions.txt"));
+    QCOMPARE(instructions.size(), 2057);
+    QCOMPARE(instructions.count(QStringLiteral("\r\n")), 30);
+    const QStringList lines = instructions.split(QStringLiteral("\r\n"));
+    QVERIFY(lines[3].endsWith(QStringLiteral("прибава към общата сума със съответен знак. ")));
+    QVERIFY(lines[7].endsWith(QStringLiteral("везната:  ")));
+    QVERIFY(lines[29].startsWith(QStringLiteral("При тежести: 1,6,9 могат")));
+    for (int line = 9; line <= 28; ++line)
+        QVERIFY(lines[line - 1].startsWith(QStringLiteral(" %1.").arg(line - 8)));
+    const QString saying = storedText(QStringLiteral("saying.txt"));
+    QCOMPARE(saying.size(), 118);
+    QCOMPARE(
+        saying.split(QStringLiteral("\r\n")),
+        (QStringList{"Неприятното в това да си първият, направил нещо по ",
+                     "правилния начин, е, че никой не оценява колко трудно е ", "било. ", ""}));
+
+    auto* shown = drive_->control<QPlainTextEdit>(QStringLiteral("Text1(0)"));
+    QCOMPARE(shown->toPlainText(),
+             QString(instructions).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    QVERIFY(shown->isReadOnly());
+    QCOMPARE(shown->verticalScrollBar()->value(), 0);
+    QVERIFY(shown->verticalScrollBar()->maximum() > 0);
+    QCOMPARE(shown->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    QCOMPARE(shown->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+    shown->setFocus();
+    QTest::keyClicks(shown, QStringLiteral("x"));
+    QCOMPARE(shown->toPlainText().size(), instructions.size() - 30);
+    auto* result = drive_->control<QLineEdit>(QStringLiteral("Text2(0)"));
+    QVERIFY(result->isReadOnly());
+    QCOMPARE(result->alignment(), Qt::AlignCenter);
+}
+
+QTEST_MAIN(WindowTest)
+#include "window_test.moc"

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "form_state.h"
+#include "user_action.h"
+
+#include <QWidget>
+
+#include <array>
+#include <map>
+#include <string_view>
+
+class ListBoxWidget;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+
+// The program's one window. It owns the exercise's state, turns the user's
+// input into the exercise's click events and shows the state after each.
+class Kvelmor : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit Kvelmor(QWidget* parent = nullptr);
+
+    FormState& state() { return state_; }
+    // Shows the state in the widgets; raises no event of its own.
+    void mirror();
+
+  signals:
+    // A user's action raised a click and its handler ran.
+    void handlerRan();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void buildControls();
+    void connectInput();
+    void orderFocus();
+    // Names the widget, puts it at its place and paints its background.
+    template <typename Widget> Widget* place(Widget* widget, std::string_view name);
+    void perform(const UserAction& action);
+    void reportFailure(const QString& message);
+
+    FormState state_;
+    bool mirroring_ = false;
+    bool failed_ = false;
+    std::map<int, QWidget*> focusOrder_;
+
+    std::array<ListBoxWidget*, FormState::listCount> lists_{};
+    std::array<QLabel*, FormState::captionCount> captions_{};
+    std::array<QRadioButton*, FormState::modeButtonCount> modes_{};
+    std::array<QPushButton*, FormState::buttonCount> buttons_{};
+    std::array<QPlainTextEdit*, 2> texts_{};
+    QLineEdit* result_ = nullptr;
+    QGroupBox* frame_ = nullptr;
+    QLabel* picture_ = nullptr;
+};
