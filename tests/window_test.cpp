@@ -159,6 +159,14 @@ void WindowTest::tabbingIntoAPanPlacesNothing() {
     QCOMPARE(drive_->shownSelection(0), -1);
     QCOMPARE(handlers_->count(), 0);
     QCOMPARE(drive_->items(0), (Items{"1", "6", "9"}));
+    // With nothing selected the focus is still shown, on the first item.
+    QListWidget* left = drive_->list(0);
+    const QRect first = left->visualItemRect(left->item(0));
+    const QImage shot = left->viewport()->grab().toImage();
+    int dots = 0;
+    for (int x = first.left(); x <= first.right(); ++x)
+        dots += QColor(shot.pixel(x, first.top())) == QColor(Qt::black);
+    QVERIFY2(dots > first.width() / 4, qPrintable(QString::number(dots)));
 }
 
 void WindowTest::clicksThatChangeNothing() {

@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 
 #include <algorithm>
 
@@ -80,4 +81,17 @@ void ListBoxWidget::focusInEvent(QFocusEvent* event) {
     // Skips QAbstractItemView's habit of selecting the first item on focus.
     QAbstractScrollArea::focusInEvent(event);
     viewport()->update();
+}
+
+void ListBoxWidget::paintEvent(QPaintEvent* event) {
+    QListWidget::paintEvent(event);
+    // Qt marks focus on the current item only; with no item selected, the
+    // keyboard user still needs to see where the focus is.
+    if (!hasFocus() || currentIndex().isValid())
+        return;
+    const QRect mark =
+        count() > 0 ? visualItemRect(item(0)) : viewport()->rect().adjusted(1, 1, -1, -1);
+    QPainter painter(viewport());
+    painter.setPen(QPen(palette().color(QPalette::Text), 1, Qt::DotLine));
+    painter.drawRect(mark.adjusted(0, 0, -1, -1));
 }

@@ -26,6 +26,7 @@ class ListBoxWidget : public QListWidget {
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
   private:
     // The row a selection key leads to from the current one, or none.
