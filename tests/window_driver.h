@@ -63,6 +63,35 @@ class WindowDriver {
     void press(int index) const { QTest::mouseClick(button(index), Qt::LeftButton); }
     void selectMode(int index) const { QTest::mouseClick(mode(index), Qt::LeftButton); }
 
+    // The first way in which the widgets do not show the model; "" if none.
+    QString differenceFromModel() const {
+        const FormState& state = window_.state();
+        for (std::int16_t i = 0; i < FormState::listCount; ++i) {
+            const ListBox& box = state.List1(i);
+            QStringList expected;
+            for (const std::string& text : box.items())
+                expected << QString::fromStdString(text);
+            if (items(i) != expected)
+                return QStringLiteral("items of List1(%1)").arg(i);
+            if (shownSelection(i) != box.ListIndex())
+                return QStringLiteral("selection of List1(%1)").arg(i);
+            if (list(i)->isVisibleTo(&window_) != box.Visible() ||
+                list(i)->isEnabled() != box.Enabled())
+                return QStringLiteral("visible or enabled List1(%1)").arg(i);
+        }
+        for (std::int16_t i = 0; i < FormState::captionCount; ++i)
+            if (control(QStringLiteral("Label1(%1)").arg(i))->isVisibleTo(&window_) !=
+                state.Label1(i).Visible)
+                return QStringLiteral("Label1(%1)").arg(i);
+        for (std::int16_t i = 0; i < FormState::modeButtonCount; ++i)
+            if (mode(i)->isEnabled() != state.Option1(i).Enabled ||
+                mode(i)->isChecked() != state.Option1(i).Value)
+                return QStringLiteral("Option1(%1)").arg(i);
+        if (result() != QString::fromStdString(state.Text2(0).Text))
+            return QStringLiteral("Text2(0)");
+        return {};
+    }
+
   private:
     Kvelmor& window_;
 };

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "form_state.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+// What must hold after every user action: both pans hold the same items in
+// the same order, and while measuring every selected weight is in play once,
+// in the pans or in the placed list. Returns what is broken, "" if nothing.
+inline std::string brokenInvariant(const FormState& state) {
+    using namespace control;
+    if (state.List1(leftPan).items() != state.List1(rightPan).items())
+        return "the pans differ";
+    if (state.List1(availableList).Visible())
+        return "";
+    std::vector<std::string> weights = state.List1(leftPan).items();
+    for (const std::string& entry : state.List1(placedList).items())
+        weights.push_back(entry.front() == '-' ? entry.substr(1) : entry);
+    std::sort(weights.begin(), weights.end());
+    if (weights != state.List1(selectedList).items())
+        return "the weights in play differ from the selected ones";
+    return "";
+}
