@@ -1,9 +1,12 @@
 // Draws the window's pictures at build time: the photograph of the balance
-// and the hamburger icon, each at the scales given, as PNG files.
+// and the hamburger icon, each at the scales given. Each picture is written
+// as PNG, to look at and install, and as bare premultiplied ARGB32 pixels,
+// which the program shows without decoding anything.
 //   draw_pictures OUTPUT_DIR SCALE...
 
 #include <QColor>
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLinearGradient>
@@ -213,6 +216,14 @@ QImage drawHamburger(double scale) {
     return image;
 }
 
+bool save(const QImage& picture, const QString& path) {
+    const QImage pixels = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QFile raw(path + ".pixels");
+    return picture.save(path + ".png") && raw.open(QIODevice::WriteOnly) &&
+           raw.write(reinterpret_cast<const char*>(pixels.constBits()), pixels.sizeInBytes()) ==
+               pixels.sizeInBytes();
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -227,8 +238,8 @@ int main(int argc, char** argv) {
     for (int i = 2; i < argc; ++i) {
         const int scale = QString::fromLatin1(argv[i]).toInt();
         const QString suffix = scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale);
-        if (!drawBalance(scale).save(out.filePath("balance" + suffix + ".png")) ||
-            !drawHamburger(scale).save(out.filePath("hamburger" + suffix + ".png"))) {
+        if (!save(drawBalance(scale), out.filePath("balance" + suffix)) ||
+            !save(drawHamburger(scale), out.filePath("hamburger" + suffix))) {
             std::fprintf(stderr, "draw_pictures: cannot write into %s\n", argv[1]);
             return 1;
         }

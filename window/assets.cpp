@@ -1,19 +1,40 @@
 #include "assets.h"
 
 #include <QFile>
+#include <QImage>
+#include <QResource>
 
-QPixmap balancePhoto(qreal devicePixelRatio) {
-    const bool fine = devicePixelRatio > 1.0;
-    QPixmap photo(fine ? QStringLiteral(":/pictures/balance@2x.png")
-                       : QStringLiteral(":/pictures/balance.png"));
-    photo.setDevicePixelRatio(fine ? 2.0 : 1.0);
-    return photo;
+namespace {
+
+// A picture at 1x, stored as bare premultiplied ARGB32 pixels.
+QPixmap storedPixels(const QString& name, QSize size) {
+    const QResource resource(QStringLiteral(":/pictures/%1.pixels").arg(name));
+    if (resource.size() != qint64(size.width()) * size.height() * 4 ||
+        resource.compressionAlgorithm() != QResource::NoCompression)
+        return {};
+    return QPixmap::fromImage(
+        QImage(resource.data(), size.width(), size.height(), QImage::Format_ARGB32_Premultiplied));
 }
 
-QIcon hamburgerIcon() {
-    QIcon icon;
-    icon.addFile(QStringLiteral(":/pictures/hamburger.png"), QSize(32, 32));
-    icon.addFile(QStringLiteral(":/pictures/hamburger@2x.png"), QSize(64, 64));
+// A picture at 2x, stored as PNG.
+QPixmap storedPng(const QString& name) {
+    return QPixmap(QStringLiteral(":/pictures/%1@2x.png").arg(name));
+}
+
+} // namespace
+
+QPixmap balancePhoto(qreal devicePixelRatio) {
+    if (devicePixelRatio <= 1.0)
+        return storedPixels(QStringLiteral("balance"), QSize(195, 133));
+    QPixmap fine = storedPng(QStringLiteral("balance"));
+    fine.setDevicePixelRatio(2.0);
+    return fine;
+}
+
+QIcon hamburgerIcon(qreal devicePixelRatio) {
+    QIcon icon(storedPixels(QStringLiteral("hamburger"), QSize(32, 32)));
+    if (devicePixelRatio > 1.0)
+        icon.addPixmap(storedPng(QStringLiteral("hamburger")));
     return icon;
 }
 

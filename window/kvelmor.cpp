@@ -4,6 +4,7 @@
 #include "control_table.h"
 #include "handlers.h"
 #include "list_box_widget.h"
+#include "look.h"
 #include "runtime_error.h"
 
 #include <QCoreApplication>
@@ -58,11 +59,8 @@ Kvelmor::Kvelmor(QWidget* parent) : QWidget(parent) {
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
     setWindowTitle(QStringLiteral("Философия - Логика, везна и тежести"));
-    setWindowIcon(hamburgerIcon());
-    QFont font(QStringLiteral("Times New Roman"), 12);
-    font.setWeight(QFont::Normal);
-    font.setStyleHint(QFont::Serif);
-    setFont(font);
+    setWindowIcon(hamburgerIcon(devicePixelRatioF()));
+    setFont(windowFont());
     setFixedSize(pixels(clientTwips.width()), pixels(clientTwips.height()));
     QPalette background = palette();
     background.setColor(QPalette::Window, windowBackground);
@@ -130,12 +128,14 @@ void Kvelmor::buildControls() {
 
     const QString textNames[] = {QStringLiteral("instructions.txt"), QStringLiteral("saying.txt")};
     for (int i = 0; i < 2; ++i) {
-        auto* text = new QPlainTextEdit(shownText(textNames[i]), this);
+        // Placed before it gets its text, so the text is laid out once only.
+        auto* text = place(new QPlainTextEdit(this), arrayName("Text1", i).toStdString());
         text->setReadOnly(true);
         text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-        texts_[i] = place(text, arrayName("Text1", i).toStdString());
+        text->setPlainText(shownText(textNames[i]));
+        texts_[i] = text;
     }
     // The saying lies over the instructions and stays hidden.
     texts_[1]->hide();

@@ -1,0 +1,16 @@
+// The program's start, as main does it, ending at the window's first paint.
+#include "first_paint.h"
+#include "kvelmor.h"
+#include "look.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    applyLook(app);
+    Kvelmor window;
+    QuitOnFirstPaint quit;
+    window.installEventFilter(&quit);
+    window.show();
+    return app.exec();
+}
