@@ -1,11 +1,11 @@
 #include "kvelmor.h"
-#include "look.h"
+#include "application.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    applyLook(app);
+    prepareApplication(app);
     Kvelmor window;
     window.show();
     return app.exec();

@@ -1,5 +1,5 @@
 #include "invariants.h"
-#include "look.h"
+#include "application.h"
 #include "window_driver.h"
 
 #include <QApplication>
@@ -35,7 +35,7 @@ const char* const controls[] = {"List1(0)",    "List1(1)",   "List1(2)",   "List
 } // namespace
 
 void MonkeyTest::randomInputKeepsWindowAndModelSound() {
-    applyLook(*qApp);
+    prepareApplication(*qApp);
     const QByteArray chosen = qgetenv("KVELMOR_SEED");
     const unsigned seed = chosen.isEmpty() ? 20261208u : chosen.toUInt();
     qInfo("seed %u (set KVELMOR_SEED to replay another)", seed);

@@ -5,6 +5,11 @@
 #   no_files_no_network.sh PROGRAM
 set -u
 program=$1
+# A desktop has its session bus running; without one, Qt would start one
+# itself, and the bus's own files would be counted as the program's.
+if [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ] && command -v dbus-run-session >/dev/null; then
+    exec dbus-run-session -- "$0" "$@"
+fi
 work=$(mktemp -d)
 trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
 

@@ -1,4 +1,4 @@
-#include "look.h"
+#include "application.h"
 #include "window_driver.h"
 
 #include <QApplication>
@@ -14,7 +14,7 @@ class WindowFailureTest : public QObject {
 
   private slots:
     void runTimeErrorIsReportedThenTheProgramEnds() {
-        applyLook(*qApp);
+        prepareApplication(*qApp);
         Kvelmor window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));

@@ -1,5 +1,5 @@
 #include "assets.h"
-#include "look.h"
+#include "application.h"
 #include "window_driver.h"
 
 #include <QApplication>
@@ -27,7 +27,7 @@ class WindowTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void initTestCase() { applyLook(*qApp); }
+    void initTestCase() { prepareApplication(*qApp); }
     void init() {
         window_ = std::make_unique<Kvelmor>();
         window_->show();
@@ -51,6 +51,7 @@ class WindowTest : public QObject {
     void choosingByClicksThenMeasuring();
     void modeButtonRaisesItsClickOnce();
     void enterPressesAFocusedButton();
+    void wholeMeasurementByKeyboard();
     void geometry_data();
     void geometry();
     void colours_data();
@@ -247,6 +248,50 @@ void WindowTest::enterPressesAFocusedButton() {
     QCOMPARE(drive_->result(), QStringLiteral("6"));
     QTest::keyClick(drive_->button(1), Qt::Key_Space);
     QCOMPARE(drive_->items(0), (Items{"1", "6", "9"}));
+}
+
+void WindowTest::wholeMeasurementByKeyboard() {
+    window_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    const auto key = [](Qt::Key pressed, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::keyClick(QApplication::focusWidget(), pressed, modifiers);
+    };
+    // Choose 2, 5, 7 as the weights, then measure 7 - 2 + 5 on them.
+    for (int i = 0; i < 7; ++i)
+        key(Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), drive_->mode(0));
+    key(Qt::Key_Down);
+    QCOMPARE(QApplication::focusWidget(), drive_->mode(1));
+    key(Qt::Key_Space);
+    QVERIFY(drive_->mode(1)->isChecked());
+    // The mode buttons are now disabled; the focus moves on to the values.
+    QCOMPARE(QApplication::focusWidget(), drive_->list(3));
+    for (Qt::Key digit : {Qt::Key_2, Qt::Key_5, Qt::Key_7})
+        key(digit);
+    QCOMPARE(drive_->items(4), (Items{"2", "5", "7"}));
+    key(Qt::Key_Tab, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget(), drive_->mode(1));
+    key(Qt::Key_Up);
+    QVERIFY(drive_->mode(0)->isChecked());
+    QCOMPARE(drive_->items(0), (Items{"2", "5", "7"}));
+
+    key(Qt::Key_Tab); // the instructions
+    key(Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), drive_->list(0));
+    key(Qt::Key_End);
+    key(Qt::Key_Tab); // the result
+    key(Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), drive_->list(1));
+    key(Qt::Key_Down);
+    key(Qt::Key_Tab, Qt::ShiftModifier);
+    key(Qt::Key_Tab, Qt::ShiftModifier);
+    key(Qt::Key_Home);
+    QCOMPARE(drive_->items(2), (Items{"7", "-2", "5"}));
+    for (int i = 0; i < 5; ++i)
+        key(Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), drive_->button(0));
+    key(Qt::Key_Space);
+    QCOMPARE(drive_->result(), QStringLiteral("7 - 2 + 5 = 10"));
 }
 
 void WindowTest::geometry_data() {

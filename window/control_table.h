@@ -7,12 +7,14 @@
 #include <string_view>
 
 // Where each control of the window stands, in twips, with its background
-// colour (none: the platform's default) and its place in the focus order.
+// colour (none: the platform's default), its place in the focus order and
+// the name a screen reader gives it ("": the control's own caption).
 struct ControlPlacement {
     std::string_view name;
     QRect twips;
     std::optional<QColor> background;
     int tabIndex;
+    const char* accessibleName = "";
 };
 
 // The placement of a control by its name, such as "List1(0)".

@@ -4,7 +4,7 @@
 #include "control_table.h"
 #include "handlers.h"
 #include "list_box_widget.h"
-#include "look.h"
+#include "application.h"
 #include "runtime_error.h"
 
 #include <QCoreApplication>
@@ -89,6 +89,8 @@ template <typename Widget> Widget* Kvelmor::place(Widget* widget, std::string_vi
         widget->setPalette(colours);
         widget->setAutoFillBackground(true);
     }
+    if (*placement.accessibleName)
+        widget->setAccessibleName(QString::fromUtf8(placement.accessibleName));
     if (widget->focusPolicy() != Qt::NoFocus)
         focusOrder_[placement.tabIndex] = widget;
     return widget;

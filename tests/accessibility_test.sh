@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Runs the program with accessibility on in a virtual X server and a private
+# D-Bus session, and lets tests/accessibility_client.py read and drive it.
+#   accessibility_test.sh PROGRAM
+set -u
+if [ -z "${KVELMOR_PRIVATE_BUS:-}" ]; then
+    KVELMOR_PRIVATE_BUS=1 exec dbus-run-session -- "$0" "$@"
+fi
+program=$1
+work=$(mktemp -d)
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $app $xvfb 2>/dev/null; rm -rf "$work"' EXIT
+for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+export DISPLAY=:$(cat "$work/display") QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+"$program" 2>/dev/null &
+app=$!
+# Debian's interpreter, which has pyatspi; another python3 may come first on PATH.
+timeout 60 /usr/bin/python3 "$(dirname "$0")/accessibility_client.py" 2>&1 | grep -v '^dbus-daemon'
+exit "${PIPESTATUS[0]}"
