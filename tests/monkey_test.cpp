@@ -1,5 +1,5 @@
-#include "invariants.h"
 #include "application.h"
+#include "invariants.h"
 #include "window_driver.h"
 
 #include <QApplication>

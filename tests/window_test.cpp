@@ -1,5 +1,6 @@
-#include "assets.h"
 #include "application.h"
+#include "assets.h"
+#include "control_geometry.h"
 #include "window_driver.h"
 
 #include <QApplication>
@@ -13,15 +14,6 @@
 #include <memory>
 
 using Items = QStringList;
-
-namespace {
-
-const QStringList controlNames{
-    "Label1(0)", "Label1(1)",   "Label1(2)",   "Label1(3)", "Label1(4)", "Label1(5)",  "List1(0)",
-    "List1(1)",  "List1(2)",    "List1(3)",    "List1(4)",  "Frame1",    "Option1(0)", "Option1(1)",
-    "Picture1",  "Command1(0)", "Command1(1)", "Text2(0)",  "Text1(0)",  "Text1(1)"};
-
-} // namespace
 
 class WindowTest : public QObject {
     Q_OBJECT
@@ -71,9 +63,9 @@ class WindowTest : public QObject {
 
 void WindowTest::startState() {
     const QStringList hidden{"List1(3)", "List1(4)", "Label1(4)", "Label1(5)", "Text1(1)"};
-    for (const QString& name : controlNames) {
-        QWidget* widget = control(name);
-        QCOMPARE(widget->isVisibleTo(window_.get()), !hidden.contains(name));
+    for (const auto& [name, twips] : controlTwips) {
+        QWidget* widget = control(QString::fromLatin1(name));
+        QCOMPARE(widget->isVisibleTo(window_.get()), !hidden.contains(QString::fromLatin1(name)));
     }
     QCOMPARE(drive_->items(0), (Items{"1", "6", "9"}));
     QCOMPARE(drive_->items(1), (Items{"1", "6", "9"}));
@@ -296,25 +288,13 @@ void WindowTest::wholeMeasurementByKeyboard() {
 
 void WindowTest::geometry_data() {
     QTest::addColumn<QRect>("twips");
-    const QList<std::pair<const char*, QRect>> table{
-        {"Label1(0)", {960, 0, 4575, 375}},      {"Label1(1)", {240, 480, 855, 375}},
-        {"Label1(2)", {4560, 480, 855, 375}},    {"Label1(3)", {1680, 2760, 2295, 375}},
-        {"Label1(4)", {4560, 2040, 975, 375}},   {"Label1(5)", {5640, 2040, 975, 375}},
-        {"List1(0)", {240, 840, 855, 915}},      {"List1(1)", {4560, 840, 855, 915}},
-        {"List1(2)", {240, 2040, 855, 630}},     {"List1(3)", {4560, 2400, 975, 1200}},
-        {"List1(4)", {5640, 2400, 975, 1200}},   {"Frame1", {5640, 840, 1575, 975}},
-        {"Option1(0)", {120, 240, 1335, 285}},   {"Option1(1)", {120, 600, 1335, 285}},
-        {"Picture1", {1320, 600, 2985, 2055}},   {"Command1(0)", {120, 2760, 1095, 375}},
-        {"Command1(1)", {120, 3240, 1095, 375}}, {"Text2(0)", {1320, 3120, 3015, 495}},
-        {"Text1(0)", {120, 3720, 6735, 1335}},   {"Text1(1)", {600, 3960, 6735, 1815}},
-    };
-    for (const auto& [name, twips] : table)
+    for (const auto& [name, twips] : controlTwips)
         QTest::newRow(name) << twips;
 }
 
 void WindowTest::geometry() {
     QFETCH(QRect, twips);
-    const QRect expected(twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15);
+    const QRect expected = logicalPixels(twips);
     QCOMPARE(control(QString::fromLatin1(QTest::currentDataTag()))->geometry(), expected);
 }
 

@@ -1,10 +1,10 @@
 #include "kvelmor.h"
 
+#include "application.h"
 #include "assets.h"
 #include "control_table.h"
 #include "handlers.h"
 #include "list_box_widget.h"
-#include "application.h"
 #include "runtime_error.h"
 
 #include <QCoreApplication>
