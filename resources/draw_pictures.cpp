@@ -2,7 +2,8 @@
 // and the hamburger icon, each at the scales given. Each picture is written
 // as PNG, to look at and install, and as bare premultiplied ARGB32 pixels,
 // which the program shows without decoding anything.
-//   draw_pictures OUTPUT_DIR SCALE...
+//   draw_pictures OUTPUT_DIR SCALE... [--ico]
+// --ico also writes the 1x icon as a Windows .ico file.
 
 #include <QColor>
 #include <QDir>
@@ -231,11 +232,18 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     if (argc < 3) {
-        std::fprintf(stderr, "usage: draw_pictures OUTPUT_DIR SCALE...\n");
+        std::fprintf(stderr, "usage: draw_pictures OUTPUT_DIR SCALE... [--ico]\n");
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
     for (int i = 2; i < argc; ++i) {
+        if (QByteArray(argv[i]) == "--ico") {
+            if (!drawHamburger(1).save(out.filePath("hamburger.ico"), "ICO")) {
+                std::fprintf(stderr, "draw_pictures: cannot write the .ico file\n");
+                return 1;
+            }
+            continue;
+        }
         const int scale = QString::fromLatin1(argv[i]).toInt();
         const QString suffix = scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale);
         if (!save(drawBalance(scale), out.filePath("balance" + suffix)) ||
