@@ -8,11 +8,11 @@ if [ -z "${KVELMOR_PRIVATE_BUS:-}" ]; then
 fi
 program=$1
 work=$(mktemp -d)
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-xvfb=$!
+app=
 trap 'kill $app $xvfb 2>/dev/null; rm -rf "$work"' EXIT
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=:$(cat "$work/display") QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+source "$(dirname "$0")/virtual_display.sh"
+start_virtual_display "$work"
+export QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 "$program" 2>/dev/null &
 app=$!
 # Debian's interpreter, which has pyatspi; another python3 may come first on PATH.

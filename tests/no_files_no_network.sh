@@ -13,21 +13,14 @@ fi
 work=$(mktemp -d)
 trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-xvfb=$!
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=:$(cat "$work/display") QT_QPA_PLATFORM=xcb
+source "$(dirname "$0")/virtual_display.sh"
+start_virtual_display "$work"
+export QT_QPA_PLATFORM=xcb
 
 strace -f -qq -e trace=openat,open,creat,socket,connect -o "$work/trace" "$program" &
 traced=$!
 shown=0
-for _ in $(seq 100); do
-    if xwininfo -root -tree 2>/dev/null | grep -q 'Философия - Логика, везна и тежести'; then
-        shown=1
-        break
-    fi
-    sleep 0.1
-done
+wait_for_window && shown=1
 sleep 0.5
 # Closing ends the program; strace then ends with it.
 pkill -TERM -P $traced 2>/dev/null

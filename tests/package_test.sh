@@ -33,17 +33,9 @@ for package in libqt6widgets6 libc6 fonts-liberation2; do
 done
 
 dpkg -x "$deb" "$work/root" || fail "dpkg -x"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-xvfb=$!
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-DISPLAY=:$(cat "$work/display") QT_QPA_PLATFORM=xcb "$work/root/usr/bin/kvelmor" 2>/dev/null &
+source "$(dirname "$0")/virtual_display.sh"
+start_virtual_display "$work"
+QT_QPA_PLATFORM=xcb "$work/root/usr/bin/kvelmor" 2>/dev/null &
 app=$!
-for _ in $(seq 100); do
-    if DISPLAY=:$(cat "$work/display") xwininfo -root -tree 2>/dev/null |
-        grep -q 'Философия - Логика, везна и тежести'; then
-        echo "ok: $(basename "$deb") ($depends) unpacks and shows its window"
-        exit 0
-    fi
-    sleep 0.1
-done
-fail "the unpacked program showed no window"
+wait_for_window || fail "the unpacked program showed no window"
+echo "ok: $(basename "$deb") ($depends) unpacks and shows its window"

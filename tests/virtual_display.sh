@@ -1,0 +1,18 @@
+# Sourced by the tests that need a real X server: starts Xvfb on a free
+# display, exports DISPLAY and sets xvfb to its process id.
+#   start_virtual_display WORK_DIR
+start_virtual_display() {
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$1/display" >/dev/null 2>&1 &
+    xvfb=$!
+    for _ in $(seq 50); do [ -s "$1/display" ] && break; sleep 0.1; done
+    export DISPLAY=:$(cat "$1/display")
+}
+
+# Waits up to ten seconds for the program's window to be mapped.
+wait_for_window() {
+    for _ in $(seq 100); do
+        xwininfo -root -tree 2>/dev/null | grep -q 'Философия - Логика, везна и тежести' && return 0
+        sleep 0.1
+    done
+    return 1
+}
