@@ -5,7 +5,6 @@
 #include "control_table.h"
 #include "handlers.h"
 #include "list_box_widget.h"
-#include "runtime_error.h"
 
 #include <QCoreApplication>
 #include <QGroupBox>
