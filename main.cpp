@@ -1,5 +1,5 @@
-#include "kvelmor.h"
 #include "application.h"
+#include "kvelmor.h"
 
 #include <QApplication>
 

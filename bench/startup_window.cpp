@@ -1,7 +1,7 @@
 // The program's start, as main does it, ending at the window's first paint.
+#include "application.h"
 #include "first_paint.h"
 #include "kvelmor.h"
-#include "application.h"
 
 #include <QApplication>
 
