@@ -19,24 +19,29 @@
 
 namespace {
 
-QLinearGradient gold(QPointF from, QPointF to) {
+// A polished metal: dark at both edges, a highlight a little off centre.
+QLinearGradient metal(QPointF from, QPointF to, const QList<QGradientStop>& stops) {
     QLinearGradient g(from, to);
-    g.setColorAt(0.0, QColor(122, 86, 18));
-    g.setColorAt(0.35, QColor(248, 222, 130));
-    g.setColorAt(0.55, QColor(255, 243, 190));
-    g.setColorAt(0.8, QColor(201, 156, 52));
-    g.setColorAt(1.0, QColor(110, 76, 14));
+    g.setStops(stops);
     return g;
 }
 
+QLinearGradient gold(QPointF from, QPointF to) {
+    return metal(from, to,
+                 {{0.0, QColor(122, 86, 18)},
+                  {0.35, QColor(248, 222, 130)},
+                  {0.55, QColor(255, 243, 190)},
+                  {0.8, QColor(201, 156, 52)},
+                  {1.0, QColor(110, 76, 14)}});
+}
+
 QLinearGradient brass(QPointF from, QPointF to) {
-    QLinearGradient g(from, to);
-    g.setColorAt(0.0, QColor(96, 66, 20));
-    g.setColorAt(0.3, QColor(214, 170, 80));
-    g.setColorAt(0.45, QColor(252, 232, 170));
-    g.setColorAt(0.7, QColor(176, 128, 44));
-    g.setColorAt(1.0, QColor(84, 56, 16));
-    return g;
+    return metal(from, to,
+                 {{0.0, QColor(96, 66, 20)},
+                  {0.3, QColor(214, 170, 80)},
+                  {0.45, QColor(252, 232, 170)},
+                  {0.7, QColor(176, 128, 44)},
+                  {1.0, QColor(84, 56, 16)}});
 }
 
 // A hanging pan: three cords from the beam's end to a shallow bowl.

@@ -105,16 +105,16 @@ void Kvelmor::buildControls() {
     for (int i = 0; i < FormState::listCount; ++i)
         lists_[i] = place(new ListBoxWidget(this), arrayName("List1", i).toStdString());
 
-    frame_ = place(new QGroupBox(QStringLiteral("Режим"), this), "Frame1");
+    auto* frame = place(new QGroupBox(QStringLiteral("Режим"), this), "Frame1");
     const char* const modeTexts[] = {"Измерва", "Избира"};
     for (int i = 0; i < FormState::modeButtonCount; ++i)
-        modes_[i] = place(new QRadioButton(QString::fromUtf8(modeTexts[i]), frame_),
+        modes_[i] = place(new QRadioButton(QString::fromUtf8(modeTexts[i]), frame),
                           arrayName("Option1", i).toStdString());
 
-    picture_ = place(new QLabel(this), "Picture1");
-    picture_->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
-    picture_->setAlignment(Qt::AlignCenter);
-    picture_->setPixmap(balancePhoto(devicePixelRatioF()));
+    auto* picture = place(new QLabel(this), "Picture1");
+    picture->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    picture->setAlignment(Qt::AlignCenter);
+    picture->setPixmap(balancePhoto(devicePixelRatioF()));
 
     const char* const buttonTexts[] = {"Изчисли", "Изчисти"};
     for (int i = 0; i < FormState::buttonCount; ++i) {

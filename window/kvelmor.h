@@ -10,7 +10,6 @@
 #include <string_view>
 
 class ListBoxWidget;
-class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -56,6 +55,4 @@ class Kvelmor : public QWidget {
     std::array<QPushButton*, FormState::buttonCount> buttons_{};
     std::array<QPlainTextEdit*, 2> texts_{};
     QLineEdit* result_ = nullptr;
-    QGroupBox* frame_ = nullptr;
-    QLabel* picture_ = nullptr;
 };
