@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Kvelmor developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Startup time to the first paint and peak memory of the program, against the
 # floor of a window that shows one caption in the same font with the same Qt;
 # under Xvfb and under the offscreen platform.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Kvelmor developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The floor for any window that shows text: a fixed window of the same size
 // with one caption in the same font, ending at its first paint.
 #include "first_paint.h"

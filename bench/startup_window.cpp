@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Kvelmor developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program's start, as main does it, ending at the window's first paint.
 #include "application.h"
 #include "first_paint.h"

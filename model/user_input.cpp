@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Kvelmor developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "user_input.h"
 
 bool userSelectsRow(FormState& state, std::int16_t list, int row) {

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Kvelmor developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Draws the window's pictures at build time: the photograph of the balance
 // and the hamburger icon, each at the scales given. Each picture is written
 // as PNG, to look at and install, and as bare premultiplied ARGB32 pixels,

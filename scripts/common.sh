@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Kvelmor developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Shared by scripts/run and scripts/test: installs what is missing, then
 # configures and builds into the folder given.
 set -euo pipefail

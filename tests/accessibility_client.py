@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Kvelmor developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Reads and drives the program over AT-SPI, as a screen reader does.
 
 Places weights with real mouse clicks (xdotool) at the places the accessible

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Kvelmor developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs the program with accessibility on in a virtual X server and a private
 # D-Bus session, and lets tests/accessibility_client.py read and drive it.
 #   accessibility_test.sh PROGRAM

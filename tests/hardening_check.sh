@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Kvelmor developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Fails unless the program was built hardened: PIE, full RELRO, stack
 # protector, fortified libc calls and a stack that is not executable.
 #   hardening_check.sh PROGRAM COMPILE_COMMANDS_JSON

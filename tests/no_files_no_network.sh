@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Kvelmor developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs the program under strace in a virtual X server until its window is
 # shown, then closes it. Fails on any file opened for writing and on any
 # socket other than a local one to the X server or a D-Bus bus.

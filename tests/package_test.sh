@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Kvelmor developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the build into a staging folder and validates the desktop entry and
 # metainfo there; builds the .deb, checks its contents and dependencies,
 # unpacks it into an empty root and starts the unpacked program in a virtual

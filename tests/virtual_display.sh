@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Kvelmor developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Sourced by the tests that need a real X server: starts Xvfb on a free
 # display, exports DISPLAY and sets xvfb to its process id.
 #   start_virtual_display WORK_DIR
