@@ -1,0 +1,21 @@
+# SPDX-FileCopyrightText: 2026 The Kvelmor developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# Cross-builds for 64-bit Windows with Debian's MinGW-w64 (posix threads):
+#   cmake -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DKVELMOR_WINDOW=OFF ...
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
+set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
+set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
+
+set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+
+# The C++ runtime goes into the executables, so that they need no DLL of the
+# toolchain beside them.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
