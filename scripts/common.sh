@@ -24,7 +24,7 @@ ensure_packages() {
     fi
 }
 
-build_packages=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins fonts-liberation2 fontconfig)
+build_packages=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libxcb1-dev fonts-liberation2 fontconfig)
 
 # configure_and_build DIR [cmake options...]
 configure_and_build() {

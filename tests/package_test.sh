@@ -29,18 +29,22 @@ done
 deb=$(ls "$work"/one/kvelmor_1.0.0.0_*.deb) || fail "no package"
 cmp "$deb" "$work"/two/deeper/kvelmor_1.0.0.0_*.deb || fail "two builds gave different packages"
 
-# Tags are printed as "E: package: tag ..." and "W: ...": none of either.
-lintian --pedantic --display-info "$deb" >"$work/lintian" 2>&1
-grep -E '^[EW]: ' "$work/lintian" && fail "lintian reports errors or warnings"
-(cd "$source_dir" && reuse lint >"$work/reuse") || { cat "$work/reuse"; fail "reuse lint"; }
-
 dpkg -x "$deb" "$work/root" || fail "dpkg -x"
 share=$work/root/usr/share
 desktop=$share/applications/org.kvelmor.Kvelmor.desktop
 desktop-file-validate "$desktop" || fail "desktop entry"
-# AppStream 1.x warns when there is no homepage; the project has none to name.
+# AppStream 1.x (Debian 13) warns that there is no homepage: the project has
+# none to name. That one warning is accepted, here and where lintian passes
+# it on; any other fails.
 appstreamcli validate --no-net "$share/metainfo/org.kvelmor.Kvelmor.metainfo.xml" >"$work/appstream"
 grep -E '^[EW]: ' "$work/appstream" | grep -v ' url-homepage-missing$' && fail "metainfo"
+accepted='^W: kvelmor: appstream-metadata-validation-failed '
+grep -q 'url-homepage-missing' "$work/appstream" || accepted='^$'
+
+# Tags are printed as "E: package: tag ..." and "W: ...": none of either.
+lintian --pedantic --display-info "$deb" >"$work/lintian" 2>&1
+grep -E '^[EW]: ' "$work/lintian" | grep -vE "$accepted" && fail "lintian reports errors or warnings"
+(cd "$source_dir" && reuse lint >"$work/reuse") || { cat "$work/reuse"; fail "reuse lint"; }
 for path in usr/bin/kvelmor usr/share/icons/hicolor/32x32/apps/org.kvelmor.Kvelmor.png \
     usr/share/icons/hicolor/scalable/apps/org.kvelmor.Kvelmor.svg; do
     [ -f "$work/root/$path" ] || fail "the package lacks $path"
@@ -80,7 +84,7 @@ QT_QPA_PLATFORM=xcb "$program" 2>/dev/null &
 app=$!
 wait_for_window || fail "the unpacked program showed no window"
 # The window's class ties it to its menu entry.
-id=$(xwininfo -root -tree | awk '/Философия - Логика, везна и тежести/ { print $1; exit }')
+id=$(window_id)
 class=$(xprop -id "$id" WM_CLASS | sed 's/.*", "\(.*\)"$/\1/')
 grep -qx "StartupWMClass=$class" "$desktop" || fail "the window's class $class is not in the entry"
 echo "ok: $(basename "$deb") ($depends) is reproducible, lintian and reuse clean, answers" \

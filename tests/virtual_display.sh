@@ -4,12 +4,17 @@
 
 # Sourced by the tests that need a real X server: starts Xvfb on a free
 # display, exports DISPLAY and sets xvfb to its process id.
-#   start_virtual_display WORK_DIR
+#   start_virtual_display WORK_DIR [WIDTHxHEIGHT]
 start_virtual_display() {
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$1/display" >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 "${2:-1024x768}x24" -nolisten tcp 3>"$1/display" >/dev/null 2>&1 &
     xvfb=$!
     for _ in $(seq 50); do [ -s "$1/display" ] && break; sleep 0.1; done
     export DISPLAY=:$(cat "$1/display")
+}
+
+# The program's window, by its title.
+window_id() {
+    xwininfo -root -tree | awk '/Философия - Логика, везна и тежести/ { print $1; exit }'
 }
 
 # Waits up to ten seconds for the program's window to be mapped.

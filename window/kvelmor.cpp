@@ -9,6 +9,7 @@
 #include "control_table.h"
 #include "handlers.h"
 #include "list_box_widget.h"
+#include "screen_placement.h"
 
 #include <QCoreApplication>
 #include <QGroupBox>
@@ -19,7 +20,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 
 namespace {
 
@@ -77,8 +77,7 @@ Kvelmor::Kvelmor(QWidget* parent) : QWidget(parent) {
     Form_Load(state_);
     mirror();
 
-    if (const QScreen* screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(*this);
 }
 
 template <typename Widget> Widget* Kvelmor::place(Widget* widget, std::string_view name) {
