@@ -54,9 +54,10 @@ Owned<xcb_get_property_reply_t> property(xcb_connection_t* connection, xcb_windo
 // standard provides for exactly this. None without such a manager.
 std::optional<QMargins> expectedFrame(QWidget& window) {
     const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11)
+    // Some platforms other than xcb offer the interface without a connection.
+    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    if (!connection)
         return std::nullopt;
-    xcb_connection_t* connection = x11->connection();
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
     const xcb_atom_t request = atom(connection, "_NET_REQUEST_FRAME_EXTENTS");
     const xcb_atom_t extents = atom(connection, "_NET_FRAME_EXTENTS");
