@@ -2,9 +2,11 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "announcer.h"
 #include "application.h"
 #include "assets.h"
 #include "control_geometry.h"
+#include "handlers.h"
 #include "window_driver.h"
 
 #include <QApplication>
@@ -56,6 +58,9 @@ class WindowTest : public QObject {
     void instructionText_data();
     void instructionText();
     void textsAreShownWholeAndReadOnly();
+    void announcements_data();
+    void announcements();
+    void listsAreDescribedByTheirItems();
 
   private:
     QWidget* control(const QString& name) const { return drive_->control(name); }
@@ -409,6 +414,80 @@ void WindowTest::textsAreShownWholeAndReadOnly() {
     auto* result = drive_->control<QLineEdit>(QStringLiteral("Text2(0)"));
     QVERIFY(result->isReadOnly());
     QCOMPARE(result->alignment(), Qt::AlignCenter);
+}
+
+// One step of a session: select the row with this text in a list, press a
+// button or select a mode.
+struct Step {
+    UserAction::Kind kind;
+    std::int16_t index;
+    const char* text = "";
+};
+using Steps = std::vector<Step>;
+Q_DECLARE_METATYPE(Steps)
+
+void WindowTest::announcements_data() {
+    QTest::addColumn<Steps>("steps");
+    QTest::addColumn<QString>("spoken"); // for the last step
+    using K = UserAction::Kind;
+    const Step left9{K::selectRow, 0, "9"}, right6{K::selectRow, 1, "6"},
+        left1{K::selectRow, 0, "1"};
+    const Step calculate{K::pressButton, 0}, clear{K::pressButton, 1};
+    const Step choose{K::selectMode, 1}, measure{K::selectMode, 0};
+    const Step pick2{K::selectRow, 3, "2"}, pick5{K::selectRow, 3, "5"},
+        pick7{K::selectRow, 3, "7"};
+    QTest::newRow("left pan") << Steps{left9} << "Тежестта 9 е в лявото блюдо.";
+    QTest::newRow("right pan") << Steps{left9, right6} << "Тежестта 6 е в дясното блюдо.";
+    QTest::newRow("result") << Steps{left9, right6, left1, calculate} << "Резултат: 9 - 6 + 1 = 4";
+    QTest::newRow("result again") << Steps{left9, calculate, calculate} << "";
+    QTest::newRow("clear") << Steps{left9, clear}
+                           << "Везната е изчистена. В блюдата са тежестите 1, 6, 9.";
+    QTest::newRow("clear a clear balance") << Steps{clear} << "";
+    QTest::newRow("placed list") << Steps{left9, {K::selectRow, 2, "9"}} << "";
+    QTest::newRow("choosing") << Steps{choose}
+                              << "Режим Избира: изберете три тежести от списъка Налични.";
+    QTest::newRow("a value") << Steps{choose, pick2} << "Избрахте 2.";
+    QTest::newRow("the third value")
+        << Steps{choose, pick2, pick7, pick5}
+        << "Избрахте 5. Избрани са 2, 5, 7. Вече може да изберете режим Измерва.";
+    QTest::newRow("a fourth value")
+        << Steps{choose, pick2, pick7, pick5, {K::selectRow, 3, "1"}} << "";
+    QTest::newRow("measuring") << Steps{choose, pick2, pick7, pick5, measure}
+                               << "Режим Измерва. В блюдата са тежестите 2, 5, 7.";
+    QTest::newRow("clear while choosing")
+        << Steps{choose, pick2, clear} << "Везната е изчистена. В блюдата са тежестите 2.";
+    QTest::newRow("clear before choosing any") << Steps{choose, clear} << "";
+}
+
+// The sentence a screen reader hears for what a step changed, and none for a
+// step that changed nothing.
+void WindowTest::announcements() {
+    QFETCH(Steps, steps);
+    QFETCH(QString, spoken);
+    FormState state;
+    Form_Load(state);
+    QString last;
+    for (const Step& step : steps) {
+        UserAction action{step.kind, step.index};
+        if (step.kind == UserAction::Kind::selectRow) {
+            const auto& items = state.List1(step.index).items();
+            action.row =
+                static_cast<int>(std::find(items.begin(), items.end(), step.text) - items.begin());
+        }
+        const FormState before = state;
+        perform(state, action);
+        last = announcementFor(before, state, action);
+    }
+    QCOMPARE(last, spoken);
+}
+
+// A screen reader reads a list's items after its name as it takes focus.
+void WindowTest::listsAreDescribedByTheirItems() {
+    QCOMPARE(drive_->list(0)->accessibleDescription(), QStringLiteral("1, 6, 9"));
+    QCOMPARE(drive_->list(2)->accessibleDescription(), QStringLiteral("празно"));
+    drive_->clickItem(1, "6");
+    QCOMPARE(drive_->list(0)->accessibleDescription(), QStringLiteral("1, 9"));
+    QCOMPARE(drive_->list(2)->accessibleDescription(), QStringLiteral("-6"));
 }
 
 QTEST_MAIN(WindowTest)

@@ -35,6 +35,9 @@ QString arrayName(const char* array, int index) {
 }
 
 void showItems(QListWidget& widget, const ListBox& box) {
+    const QString description = spokenItems(box);
+    if (widget.accessibleDescription() != description)
+        widget.setAccessibleDescription(description);
     bool same = widget.count() == box.ListCount();
     for (int row = 0; same && row < widget.count(); ++row)
         same = widget.item(row)->text() == QString::fromStdString(box.items()[row]);
@@ -126,7 +129,7 @@ void Kvelmor::buildControls() {
         buttons_[i]->installEventFilter(this);
     }
 
-    result_ = place(new QLineEdit(this), "Text2(0)");
+    result_ = place(new ResultBox(this), "Text2(0)");
     result_->setAlignment(Qt::AlignCenter);
     result_->setReadOnly(true);
 
@@ -198,6 +201,7 @@ void Kvelmor::perform(const UserAction& action) {
     if (failed_)
         return;
     bool ran = false;
+    const FormState before = state_;
     try {
         ran = ::perform(state_, action);
     } catch (const std::exception& error) {
@@ -205,8 +209,10 @@ void Kvelmor::perform(const UserAction& action) {
         return;
     }
     mirror();
-    if (ran)
+    if (ran) {
+        announcer_.say(announcementFor(before, state_, action));
         emit handlerRan();
+    }
 }
 
 void Kvelmor::mirror() {

@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include "announcer.h"
 #include "form_state.h"
 #include "user_action.h"
 
@@ -49,6 +50,7 @@ class Kvelmor : public QWidget {
     void reportFailure(const QString& message);
 
     FormState state_;
+    Announcer announcer_{*this};
     bool mirroring_ = false;
     bool failed_ = false;
     std::map<int, QWidget*> focusOrder_;
