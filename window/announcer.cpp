@@ -109,7 +109,7 @@ class ResultAccessible : public QAccessibleWidget, public QAccessibleTextInterfa
 };
 
 QAccessibleInterface* resultAccessible(const QString& className, QObject* object) {
-    if (className == QLatin1String("ResultBox"))
+    if (className == QLatin1String(ResultBox::staticMetaObject.className()))
         return new ResultAccessible(static_cast<QLineEdit*>(object));
     return nullptr;
 }
