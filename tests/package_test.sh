@@ -19,7 +19,7 @@ app=
 xvfb=
 fail() { echo "FAIL: $*"; exit 1; }
 
-export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git -C "$source_dir" log -1 --format=%ct 2>/dev/null || echo 0)}
+export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git -C "$source_dir" log -1 --format=%ct 2>/dev/null || date +%s)}
 for build in "$work/one" "$work/two/deeper"; do
     cmake -S "$source_dir" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DKVELMOR_TESTS=OFF \
         -DKVELMOR_BENCH=OFF >/dev/null || fail "configure $build"
