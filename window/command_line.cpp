@@ -10,6 +10,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 namespace {
 
@@ -86,11 +87,11 @@ struct HeldMessage {
 };
 
 QtMessageHandler passedOn = nullptr;
-QList<HeldMessage>* held = nullptr;
+QList<HeldMessage> held;
 
 void holdOrEnd(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     if (type != QtFatalMsg) {
-        held->append({type, context.category, text});
+        held.append({type, context.category, text});
         return;
     }
     // The only fatal error while connecting is that there is nothing to connect to.
@@ -103,16 +104,13 @@ void holdOrEnd(QtMsgType type, const QMessageLogContext& context, const QString&
 } // namespace
 
 GraphicalSessionCheck::GraphicalSessionCheck() {
-    held = new QList<HeldMessage>;
     passedOn = qInstallMessageHandler(holdOrEnd);
 }
 
 GraphicalSessionCheck::~GraphicalSessionCheck() {
     qInstallMessageHandler(passedOn);
-    for (const HeldMessage& message : *held) {
+    for (const HeldMessage& message : std::exchange(held, {})) {
         const QMessageLogContext context(nullptr, 0, nullptr, message.category);
         qt_message_output(message.type, context, message.text);
     }
-    delete held;
-    held = nullptr;
 }
