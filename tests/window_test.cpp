@@ -2,13 +2,14 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "announcer.h"
 #include "application.h"
 #include "assets.h"
 #include "control_geometry.h"
 #include "handlers.h"
+#include "spoken.h"
 #include "window_driver.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
@@ -60,7 +61,7 @@ class WindowTest : public QObject {
     void textsAreShownWholeAndReadOnly();
     void announcements_data();
     void announcements();
-    void listsAreDescribedByTheirItems();
+    void screenReaderReadsListsAndResultInWords();
 
   private:
     QWidget* control(const QString& name) const { return drive_->control(name); }
@@ -438,24 +439,33 @@ void WindowTest::announcements_data() {
         pick7{K::selectRow, 3, "7"};
     QTest::newRow("left pan") << Steps{left9} << "Тежестта 9 е в лявото блюдо.";
     QTest::newRow("right pan") << Steps{left9, right6} << "Тежестта 6 е в дясното блюдо.";
-    QTest::newRow("result") << Steps{left9, right6, left1, calculate} << "Резултат: 9 - 6 + 1 = 4";
+    QTest::newRow("result") << Steps{left9, right6, left1, calculate}
+                            << "Резултатът е 9 минус 6 плюс 1 равно на 4.";
+    QTest::newRow("result from the right pan first")
+        << Steps{right6, left1, calculate} << "Резултатът е минус 6 плюс 1 равно на минус 5.";
+    QTest::newRow("result of one weight") << Steps{left9, calculate} << "Резултатът е 9.";
+    QTest::newRow("result of nothing placed")
+        << Steps{calculate} << "Няма поставени тежести. Резултатът е 0.";
     QTest::newRow("result again") << Steps{left9, calculate, calculate} << "";
     QTest::newRow("clear") << Steps{left9, clear}
-                           << "Везната е изчистена. В блюдата са тежестите 1, 6, 9.";
+                           << "Везната е изчистена. Можете да поставите тежестите 1, 6 и 9.";
     QTest::newRow("clear a clear balance") << Steps{clear} << "";
     QTest::newRow("placed list") << Steps{left9, {K::selectRow, 2, "9"}} << "";
     QTest::newRow("choosing") << Steps{choose}
-                              << "Режим Избира: изберете три тежести от списъка Налични.";
+                              << "Режим Избира. Изберете три тежести от списъка Налични.";
     QTest::newRow("a value") << Steps{choose, pick2} << "Избрахте 2.";
     QTest::newRow("the third value")
         << Steps{choose, pick2, pick7, pick5}
-        << "Избрахте 5. Избрани са 2, 5, 7. Вече може да изберете режим Измерва.";
+        << "Избрахте 5. Избрани са 2, 5 и 7. Вече може да изберете режим Измерва.";
     QTest::newRow("a fourth value")
         << Steps{choose, pick2, pick7, pick5, {K::selectRow, 3, "1"}} << "";
     QTest::newRow("measuring") << Steps{choose, pick2, pick7, pick5, measure}
-                               << "Режим Измерва. В блюдата са тежестите 2, 5, 7.";
-    QTest::newRow("clear while choosing")
-        << Steps{choose, pick2, clear} << "Везната е изчистена. В блюдата са тежестите 2.";
+                               << "Режим Измерва. Можете да поставите тежестите 2, 5 и 7.";
+    QTest::newRow("clear with one weight to place")
+        << Steps{choose, pick2, clear} << "Везната е изчистена. Можете да поставите тежестта 2.";
+    QTest::newRow("clear with no weight to place")
+        << Steps{choose, calculate, clear}
+        << "Везната е изчистена. Няма тежести за поставяне. Изберете ги от списъка Налични.";
     QTest::newRow("clear before choosing any") << Steps{choose, clear} << "";
 }
 
@@ -477,17 +487,35 @@ void WindowTest::announcements() {
         const FormState before = state;
         perform(state, action);
         last = announcementFor(before, state, action);
+        // Marks that a synthesizer reads aloud ("двоеточие", "тире"), or drops.
+        for (const char* mark : {":", " - ", "=", "+"})
+            QVERIFY2(!last.contains(QLatin1String(mark)), qPrintable(last));
     }
     QCOMPARE(last, spoken);
 }
 
-// A screen reader reads a list's items after its name as it takes focus.
-void WindowTest::listsAreDescribedByTheirItems() {
-    QCOMPARE(drive_->list(0)->accessibleDescription(), QStringLiteral("1, 6, 9"));
+// A screen reader reads a list's items after its name as it takes focus, and
+// the result box in words; the screen shows the signs as they are.
+void WindowTest::screenReaderReadsListsAndResultInWords() {
+    QCOMPARE(drive_->list(0)->accessibleDescription(), QStringLiteral("1, 6 и 9"));
     QCOMPARE(drive_->list(2)->accessibleDescription(), QStringLiteral("празно"));
     drive_->clickItem(1, "6");
-    QCOMPARE(drive_->list(0)->accessibleDescription(), QStringLiteral("1, 9"));
-    QCOMPARE(drive_->list(2)->accessibleDescription(), QStringLiteral("-6"));
+    drive_->clickItem(0, "9");
+    QCOMPARE(drive_->list(0)->accessibleDescription(), QStringLiteral("1"));
+    QCOMPARE(drive_->list(2)->accessibleDescription(), QStringLiteral("минус 6 и 9"));
+    drive_->press(0);
+    QCOMPARE(drive_->result(), QStringLiteral("-6 + 9 = 3"));
+
+    QAccessibleInterface* box = QAccessible::queryAccessibleInterface(control("Text2(0)"));
+    const QString words = QStringLiteral("минус 6 плюс 9 равно на 3");
+    QCOMPARE(box->text(QAccessible::Value), words);
+    QAccessibleTextInterface* text = box->textInterface();
+    QCOMPARE(text->text(0, text->characterCount()), words);
+    // The words stand where their signs are shown: "плюс" over the "+".
+    const QRect plus = text->characterRect(static_cast<int>(words.indexOf(QStringLiteral("плюс"))));
+    const QRect nine = text->characterRect(static_cast<int>(words.indexOf(u'9')));
+    QVERIFY2(plus.right() < nine.left(),
+             qPrintable(QStringLiteral("%1 %2").arg(plus.x()).arg(nine.x())));
 }
 
 QTEST_MAIN(WindowTest)

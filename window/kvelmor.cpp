@@ -9,7 +9,9 @@
 #include "control_table.h"
 #include "handlers.h"
 #include "list_box_widget.h"
+#include "result_box.h"
 #include "screen_placement.h"
+#include "spoken.h"
 
 #include <QCoreApplication>
 #include <QGroupBox>

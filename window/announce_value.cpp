@@ -1,0 +1,20 @@
+// SPDX-FileCopyrightText: 2026 The Kvelmor developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "announcer.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QWidget>
+
+// Qt before 6.8 on Windows has no announcement, but UI Automation raises a
+// value change whose value is text as a notification of the focused control,
+// which NVDA and Narrator speak without moving the focus.
+void Announcer::say(const QString& sentence) {
+    if (sentence.isEmpty() || !QAccessible::isActive())
+        return;
+    QWidget* focus = QApplication::focusWidget();
+    QAccessibleValueChangeEvent change(focus ? focus : &window_, sentence);
+    QAccessible::updateAccessibility(&change);
+}
