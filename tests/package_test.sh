@@ -76,6 +76,8 @@ expect 0 '^kvelmor 1.0.0.0$' "$program" --version
 expect 2 'unknown option: frobnicate' "$program" --frobnicate
 expect 2 'unexpected argument: extra' "$program" extra
 expect 1 '^kvelmor: .*The program needs a graphical session, and there is none.$' "$program"
+# Any other failure to start is told as Qt tells it.
+expect 1 'Could not find the Qt platform plugin "nosuch"' "$program" -platform nosuch
 expect 0 '^kvelmor 1.0.0.0$' "$program" -platform offscreen --version
 
 source "$(dirname "$0")/virtual_display.sh"

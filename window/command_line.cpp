@@ -4,12 +4,15 @@
 
 #include "command_line.h"
 
+#include "console.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QList>
 
-#include <cstdio>
+#include <algorithm>
 #include <cstdlib>
+#include <mutex>
 #include <utility>
 
 namespace {
@@ -20,10 +23,6 @@ const char* const qtOptionsWithValue =
     "platform platformpluginpath platformtheme plugin qwindowgeometry geometry qwindowtitle title "
     "qwindowicon icon session display name visual style stylesheet qmljsdebugger";
 const char* const qtFlags = "reverse widgetcount sync nograb dograb";
-
-void print(std::FILE* stream, const QString& text) {
-    std::fputs(text.toLocal8Bit().constData(), stream);
-}
 
 } // namespace
 
@@ -56,11 +55,12 @@ std::optional<int> answerCommandLine(int argc, char** argv) {
 
     const bool parsed = parser.parse(QCoreApplication::arguments());
     if (parsed && parser.isSet(help)) {
-        print(stdout, parser.helpText());
+        printForUser(stdout, parser.helpText());
         return 0;
     }
     if (parsed && parser.isSet(version)) {
-        print(stdout, QStringLiteral("kvelmor %1\n").arg(QCoreApplication::applicationVersion()));
+        printForUser(stdout,
+                     QStringLiteral("kvelmor %1\n").arg(QCoreApplication::applicationVersion()));
         return 0;
     }
     QString error;
@@ -74,7 +74,7 @@ std::optional<int> answerCommandLine(int argc, char** argv) {
                     .arg(parser.positionalArguments().constFirst());
     if (error.isEmpty())
         return std::nullopt;
-    print(stderr, QStringLiteral("kvelmor: %1\n\n%2").arg(error, parser.helpText()));
+    printForUser(stderr, QStringLiteral("kvelmor: %1\n\n%2").arg(error, parser.helpText()));
     return 2;
 }
 
@@ -87,17 +87,37 @@ struct HeldMessage {
 };
 
 QtMessageHandler passedOn = nullptr;
+// Qt may report from threads of its own while it connects.
+std::mutex heldLock;
 QList<HeldMessage> held;
 
+// Qt found no display server to talk to: there is no graphical session.
+bool noDisplay(const QList<HeldMessage>& messages) {
+    return std::any_of(messages.begin(), messages.end(), [](const HeldMessage& message) {
+        return message.text.contains(QLatin1String("could not connect to display")) ||
+               message.text.contains(QLatin1String("Failed to create wl_display"));
+    });
+}
+
 void holdOrEnd(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    const std::lock_guard lock(heldLock);
     if (type != QtFatalMsg) {
         held.append({type, context.category, text});
         return;
     }
-    // The only fatal error while connecting is that there is nothing to connect to.
-    std::fputs("kvelmor: Програмата има нужда от графична среда, а такава няма. / "
-               "The program needs a graphical session, and there is none.\n",
-               stderr);
+    QString report;
+    if (noDisplay(held)) {
+        // Qt would go on to advise reinstalling, which would not help.
+        report = QStringLiteral("Програмата има нужда от графична среда, а такава няма. / "
+                                "The program needs a graphical session, and there is none.");
+    } else {
+        // Anything else is Qt's own to tell: what it said, then why it stops.
+        report = QStringLiteral("Програмата не можа да започне. / The program could not start.");
+        for (const HeldMessage& message : held)
+            report += u'\n' + message.text;
+        report += u'\n' + text;
+    }
+    reportStartupFailure(QStringLiteral("kvelmor: %1\n").arg(report));
     std::_Exit(1);
 }
 
@@ -109,7 +129,12 @@ GraphicalSessionCheck::GraphicalSessionCheck() {
 
 GraphicalSessionCheck::~GraphicalSessionCheck() {
     qInstallMessageHandler(passedOn);
-    for (const HeldMessage& message : std::exchange(held, {})) {
+    QList<HeldMessage> messages;
+    {
+        const std::lock_guard lock(heldLock);
+        messages = std::exchange(held, {});
+    }
+    for (const HeldMessage& message : messages) {
         const QMessageLogContext context(nullptr, 0, nullptr, message.category);
         qt_message_output(message.type, context, message.text);
     }

@@ -14,8 +14,9 @@ std::optional<int> answerCommandLine(int argc, char** argv);
 
 // Held while the application connects to its display. Where there is none,
 // Qt would abort with advice to reinstall; this ends the program with one
-// clear sentence and status 1 instead. Qt's messages of the connection are
-// passed on once it succeeded.
+// clear sentence and status 1 instead. Any other failure to start (a
+// mistyped -platform, a missing plugin) ends it with status 1 and what Qt
+// said of it. Qt's messages of the connection are passed on once it succeeded.
 class GraphicalSessionCheck {
   public:
     GraphicalSessionCheck();
