@@ -4,6 +4,8 @@
 
 #pragma once
 
+#include "console.h"
+
 #include <optional>
 
 // Answers --help and --version and rejects unknown options, all before any
@@ -23,4 +25,7 @@ class GraphicalSessionCheck {
     ~GraphicalSessionCheck();
     GraphicalSessionCheck(const GraphicalSessionCheck&) = delete;
     GraphicalSessionCheck& operator=(const GraphicalSessionCheck&) = delete;
+
+  private:
+    StartupConsole console_;
 };

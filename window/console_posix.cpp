@@ -13,3 +13,7 @@ void printForUser(std::FILE* stream, const QString& text) {
 void reportStartupFailure(const QString& text) {
     printForUser(stderr, text);
 }
+
+// A terminal program keeps the terminal it was started from.
+StartupConsole::StartupConsole() = default;
+StartupConsole::~StartupConsole() = default;

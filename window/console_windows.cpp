@@ -52,6 +52,16 @@ void reportStartupFailure(const QString& text) {
     HANDLE handle = handleFor(stderr);
     if (handle && write(handle, text))
         return;
+    // Without a console Qt has shown this one in a box of its own already.
+    if (text.contains(QLatin1String("no Qt platform plugin could be initialized")))
+        return;
     MessageBoxW(nullptr, reinterpret_cast<const wchar_t*>(text.utf16()), L"kvelmor",
                 MB_OK | MB_ICONERROR);
+}
+
+StartupConsole::StartupConsole() : borrowed_(AttachConsole(ATTACH_PARENT_PROCESS)) {}
+
+StartupConsole::~StartupConsole() {
+    if (borrowed_)
+        FreeConsole();
 }
