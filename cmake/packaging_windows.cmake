@@ -1,0 +1,100 @@
+# SPDX-FileCopyrightText: 2026 The Kvelmor developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# The program for Windows as a teacher gets it: an installer for one user,
+# which needs no administrator rights, and a zip to run from anywhere. Both
+# hold the one executable, the GPL and the notices of everything linked into
+# it, with where its exact sources are.
+set(KVELMOR_QT_NOTICES "" CACHE FILEPATH "Notices of the static Qt and the libraries it bundles")
+set(KVELMOR_QT_BUILD_INFO "" CACHE FILEPATH "Where the static Qt's sources are and how it was built")
+foreach(file IN ITEMS "${KVELMOR_QT_NOTICES}" "${KVELMOR_QT_BUILD_INFO}")
+    if(NOT EXISTS "${file}")
+        message(FATAL_ERROR "Windows packages need KVELMOR_QT_NOTICES and KVELMOR_QT_BUILD_INFO "
+                            "(scripts/windows sets them); not found: '${file}'")
+    endif()
+endforeach()
+
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
+    ${KVELMOR_QT_NOTICES} ${KVELMOR_QT_BUILD_INFO} ${PROJECT_SOURCE_DIR}/LICENSES/GPL-3.0-or-later.txt)
+
+# Text files for Notepad: CRLF line ends.
+function(write_windows_text target)
+    set(text "")
+    foreach(part IN LISTS ARGN)
+        if(EXISTS "${part}")
+            file(READ "${part}" part)
+        endif()
+        string(APPEND text "${part}\n")
+    endforeach()
+    string(REPLACE "\r\n" "\n" text "${text}")
+    string(REPLACE "\n" "\r\n" text "${text}")
+    file(WRITE "${target}" "${text}")
+endfunction()
+
+find_package(Git QUIET)
+set(commit "")
+if(GIT_FOUND)
+    execute_process(COMMAND ${GIT_EXECUTABLE} rev-parse HEAD WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
+                    OUTPUT_VARIABLE commit OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
+endif()
+if(commit)
+    set(commit " (commit ${commit})")
+endif()
+set(windows_dir ${PROJECT_BINARY_DIR}/windows)
+write_windows_text(${windows_dir}/COPYING.txt ${PROJECT_SOURCE_DIR}/LICENSES/GPL-3.0-or-later.txt)
+write_windows_text(${windows_dir}/NOTICES.txt
+    "kvelmor ${PROJECT_VERSION} is free software under the GNU General Public License, version 3 or
+later (COPYING.txt). Its source is the kvelmor source tree${commit}, and scripts/windows there
+builds this program from it on Debian.
+
+kvelmor.exe has these linked into it, each under the licence that follows:
+- Qt, with the libraries it bundles (zlib, libpng, FreeType, HarfBuzz, PCRE2 and others),
+- the runtime of MinGW-w64 (its C runtime and winpthreads) and of GCC (libstdc++, libgcc),
+  from Debian's packages mingw-w64-x86-64-dev and gcc-mingw-w64-x86-64-posix-runtime.
+"
+    ${KVELMOR_QT_BUILD_INFO}
+    "
+================================ Qt ================================
+"
+    ${KVELMOR_QT_NOTICES}
+    "
+================================ MinGW-w64 runtime (Debian's copyright file) ================================
+"
+    /usr/share/doc/mingw-w64-x86-64-dev/copyright
+    "
+================================ GCC runtime (Debian's copyright file) ================================
+"
+    /usr/share/doc/gcc-mingw-w64-base/copyright)
+
+# What the packages hold, in this order.
+install(TARGETS kvelmor RUNTIME DESTINATION .)
+install(FILES ${windows_dir}/COPYING.txt ${windows_dir}/NOTICES.txt DESTINATION .)
+set(installed kvelmor.exe COPYING.txt NOTICES.txt)
+# The installer lists each file itself, rather than a folder's listing,
+# whose order differs between machines.
+set(CPACK_NSIS_KVELMOR_INSTALL "")
+set(CPACK_NSIS_KVELMOR_DELETE "")
+foreach(file IN LISTS installed)
+    string(APPEND CPACK_NSIS_KVELMOR_INSTALL "  !insertmacro InstallFile ${file}\n")
+    string(APPEND CPACK_NSIS_KVELMOR_DELETE "  !insertmacro DeleteFile ${file}\n")
+endforeach()
+
+set(CPACK_GENERATOR NSIS64)
+set(CPACK_PACKAGE_NAME kvelmor)
+set(CPACK_PACKAGE_VENDOR "The Kvelmor developers")
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_FILE_NAME kvelmor-${PROJECT_VERSION}-windows-x64)
+set(CPACK_PACKAGE_INSTALL_DIRECTORY kvelmor)
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSES/GPL-3.0-or-later.txt)
+set(CPACK_STRIP_FILES ON)
+# The name of the Start-menu entry and of the program in the installer.
+set(CPACK_NSIS_DISPLAY_NAME "Логика - везна и тежести")
+set(CPACK_NSIS_MUI_ICON ${PROJECT_BINARY_DIR}/resources/pictures/hamburger.ico)
+set(CPACK_NSIS_EXECUTABLE ${CMAKE_CURRENT_LIST_DIR}/windows/makensis_utf8)
+# The installer's script is our own (cmake/windows/NSIS.template.in):
+# CPack's installs for all users, which needs an administrator.
+list(PREPEND CMAKE_MODULE_PATH ${CMAKE_CURRENT_LIST_DIR}/windows)
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/windows/package_dates.cmake)
+set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/windows/portable_zip.cmake)
+include(CPack)

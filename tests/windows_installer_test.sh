@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Kvelmor developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# The Windows packages as a teacher meets them: made twice, they are the same
+# bytes; the installer asks for no administrator rights, installs silently
+# into a fresh Wine prefix for the one user, with its Start-menu entry and
+# its entry among the installed programs, the program runs from there, and
+# the uninstaller takes away everything the installer put there.
+#   windows_installer_test.sh BUILD_DIR
+set -u
+build=$1
+work=$(mktemp -d)
+source "$(dirname "$0")/wine_prefix.sh"
+trap 'stop_wine; rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+
+export SOURCE_DATE_EPOCH=1700000000
+for round in 1 2; do
+    (cd "$build" && cpack -B "$work/packages$round" >"$work/cpack$round.log" 2>&1) ||
+        { cat "$work/cpack$round.log"; fail "cpack failed"; }
+    [ $round -eq 1 ] && sleep 2 # a clock that moved on must change nothing
+done
+for package in $(cd "$work/packages1" && ls kvelmor-*.exe kvelmor-*.zip); do
+    cmp -s "$work/packages1/$package" "$work/packages2/$package" ||
+        fail "$package differs between two makings from the same sources"
+    echo "ok: $package ($(stat -c %s "$work/packages1/$package") bytes) is the same when made again"
+done
+installer=$(ls "$work"/packages1/kvelmor-*.exe)
+zip=$(ls "$work"/packages1/kvelmor-*.zip)
+listing=$(cmake -E tar tf "$zip")
+for file in kvelmor.exe COPYING.txt NOTICES.txt; do
+    grep -q "/$file$" <<<"$listing" || fail "the zip has no $file: $listing"
+done
+grep -a -q 'level="asInvoker"' "$installer" || fail "the installer asks for more than the user's rights"
+
+make_wine_prefix "$work/prefix" || fail "Wine could not make its prefix"
+profile=$WINEPREFIX/drive_c/users/$(id -un)
+key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\kvelmor'
+# What the user's profile and programs' entries hold, but for temporary files
+# (where the uninstaller runs a copy of itself, which Windows removes later).
+snapshot() {
+    (cd "$profile" && find . \( -path ./AppData/Local/Temp -o -path ./Temp \) -prune -o -print | sort)
+    run_wine reg query "$key" 2>/dev/null | tr -d '\r'
+}
+snapshot >"$work/before"
+
+run_wine "$installer" /S || fail "the silent install failed"
+"$wineserver" -w
+home=$profile/AppData/Local/Programs/kvelmor
+for file in kvelmor.exe COPYING.txt NOTICES.txt Uninstall.exe; do
+    [ -f "$home/$file" ] || fail "the install has no $file"
+done
+shortcut="$profile/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Логика - везна и тежести.lnk"
+[ -f "$shortcut" ] || fail "no Start-menu entry: $(ls "$(dirname "$shortcut")")"
+# reg query would print the Cyrillic name in the console's code page.
+run_wine reg export "$key" 'C:\entry.reg' /y >/dev/null 2>&1
+iconv -f UTF-16 -t UTF-8 "$WINEPREFIX/drive_c/entry.reg" 2>/dev/null |
+    grep -q '"DisplayName"="Логика - везна и тежести"' || fail "no entry among the installed programs"
+version=$(run_wine "$home/kvelmor.exe" --version | tr -d '\r')
+[ "$version" = "kvelmor 1.0.0.0" ] || fail "the installed program answered: $version"
+echo "ok: installed silently for the user, with its Start-menu entry; the program answers $version"
+
+run_wine "$home/Uninstall.exe" /S || fail "the silent uninstall failed"
+# The uninstaller runs on from a copy of itself and ends a moment later.
+for _ in $(seq 50); do [ -e "$home" ] || break; sleep 0.2; done
+"$wineserver" -w
+snapshot >"$work/after"
+diff "$work/before" "$work/after" >"$work/left" || fail "the uninstaller left: $(cat "$work/left")"
+echo "ok: the uninstaller took away all that was installed"
