@@ -17,9 +17,9 @@ window_id() {
     xwininfo -root -tree | awk '/Философия - Логика, везна и тежести/ { print $1; exit }'
 }
 
-# Waits up to ten seconds for the program's window to be mapped.
+# Waits up to ten seconds, or as many as given, for the program's window to be mapped.
 wait_for_window() {
-    for _ in $(seq 100); do
+    for _ in $(seq $((${1:-10} * 10))); do
         xwininfo -root -tree 2>/dev/null | grep -q 'Философия - Логика, везна и тежести' && return 0
         sleep 0.1
     done

@@ -31,7 +31,7 @@ picture() {
     local -n clicks=$2
     "${@:3}" >"$work/$1.log" 2>&1 &
     app=$!
-    wait_for_window || fail "$1: no window titled 'Философия - Логика, везна и тежести'"
+    wait_for_window 30 || fail "$1: no window titled 'Философия - Логика, везна и тежести': $(cat "$work/$1.log")"
     sleep 2
     local id
     id=$(window_id)
