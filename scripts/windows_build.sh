@@ -93,7 +93,7 @@ ensure_windows_qt() {
     local started=$SECONDS
     echo "Building Qt $version for Windows (MinGW-w64 $toolchain, static) once, into"
     echo "  $windows_qt"
-    echo "from Debian's qt6-base source. The first time this takes about 25 minutes on two cores;"
+    echo "from Debian's qt6-base source. This first time takes about 45 minutes on two cores;"
     echo "every later run reuses it."
     # A fixed place, so that the same sources give the same Qt on every machine.
     local work=$cache/qt-build
