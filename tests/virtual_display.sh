@@ -12,15 +12,16 @@ start_virtual_display() {
     export DISPLAY=:$(cat "$1/display")
 }
 
-# The program's window, by its title.
+# The program's window, by its title. xwininfo writes a Bulgarian title as
+# it is only in a UTF-8 locale.
 window_id() {
-    xwininfo -root -tree | awk '/Философия - Логика, везна и тежести/ { print $1; exit }'
+    LC_ALL=C.UTF-8 xwininfo -root -tree | awk '/Философия - Логика, везна и тежести/ { print $1; exit }'
 }
 
 # Waits up to ten seconds, or as many as given, for the program's window to be mapped.
 wait_for_window() {
     for _ in $(seq $((${1:-10} * 10))); do
-        xwininfo -root -tree 2>/dev/null | grep -q 'Философия - Логика, везна и тежести' && return 0
+        LC_ALL=C.UTF-8 xwininfo -root -tree 2>/dev/null | grep -q 'Философия - Логика, везна и тежести' && return 0
         sleep 0.1
     done
     return 1
