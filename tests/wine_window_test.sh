@@ -7,10 +7,12 @@
 # The Windows program under Wine, in a fresh prefix and a virtual X server:
 # its window opens with its title and size, centred with its frame, and a
 # measurement by real mouse clicks looks as in the Debian build, whose
-# window is pictured in the same states for comparison.
-#   wine_window_test.sh PROGRAM.exe NATIVE_PROGRAM
+# window is pictured in the same states for comparison. Where Wine raises UI
+# Automation events (Wine 10 and later, which log a notification's text),
+# each click's sentence goes out to a screen reader as a notification.
+#   wine_window_test.sh PROGRAM.exe NATIVE_PROGRAM UIA_ACTIVATE.exe
 set -u
-program=$1 native=$2
+program=$1 native=$2 activate=$3
 work=$(mktemp -d)
 app=
 source "$(dirname "$0")/wine_prefix.sh"
@@ -33,6 +35,8 @@ picture() {
     app=$!
     wait_for_window 30 || fail "$1: no window titled 'Философия - Логика, везна и тежести': $(cat "$work/$1.log")"
     sleep 2
+    # As a screen reader first does, where it can be heard.
+    [ "$1" = wine ] && [ -n "$hears_uia" ] && run_wine "$activate"
     local id
     id=$(window_id)
     xwininfo -id "$id" | awk '/Absolute upper-left X/ { x = $4 } /Absolute upper-left Y/ { y = $4 }
@@ -50,9 +54,11 @@ picture() {
     wait "$app" 2>/dev/null
     app=
 }
+hears_uia=
+[ "$("$wine" --version | sed 's/^wine-\([0-9]*\).*/\1/')" -ge 10 ] && hears_uia=1
 QT_QPA_PLATFORM=xcb picture debian measurement "$native"
 QT_QPA_PLATFORM=xcb picture other measurement_in_other_order "$native"
-picture wine measurement run_wine "$program"
+WINEDEBUG=fixme+uiautomation picture wine measurement run_wine "$program"
 
 read -r x y width height <"$work/wine.place"
 echo "under Wine the window is ${width}x$height at $x,$y on a 1024x768 screen"
@@ -94,4 +100,17 @@ echo "result box, apart from the Debian build's: $same; from an empty box: $empt
     "from 1 - 6 + 9 = 4: $other"
 awk -v s="$same" -v e="$empty" -v o="$other" 'BEGIN { exit !(s < 0.4 * e && s < 0.6 * o) }' ||
     fail "the result box does not show the Debian build's expression"
+
+if [ -z "$hears_uia" ]; then
+    echo "not verified: $("$wine" --version) raises no UI Automation events for a screen reader"
+else
+    # Wine writes the text with its letters as \x escapes.
+    told=$(grep -a 'UiaRaiseNotificationEvent' "$work/wine.log" | sed 's/\\x\([0-9a-f]\{4\}\)/\\u\1/g' |
+        while IFS= read -r line; do printf '%b\n' "$line"; done)
+    echo "a screen reader was told: $told"
+    for sentence in 'Тежестта 9 е в лявото блюдо.' 'Тежестта 6 е в дясното блюдо.' \
+        'Резултатът е 9 минус 6 плюс 1 равно на 4.'; do
+        grep -qF "$sentence" <<<"$told" || fail "no UI Automation notification: $sentence"
+    done
+fi
 echo "ok"
