@@ -8,7 +8,7 @@
 # folder named by that version and the options; every later run reuses it.
 
 windows_packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools g++-mingw-w64-x86-64-posix
-    dpkg-dev xz-utils nsis)
+    dpkg-dev xz-utils nsis zip)
 
 # What the program does not use stays out; the libraries Qt bundles are built
 # in, so that the executable needs no DLL beside it. Debian's tarball has no
@@ -43,20 +43,19 @@ fetch_qt_source() {
     local private=(-o Dir::Etc::SourceList=/dev/null -o Dir::Etc::SourceParts="$apt/parts"
         -o Dir::State::Lists="$apt/lists" -o Dir::Cache="$apt/cache" -o APT::Sandbox::User=root)
     apt-get "${private[@]}" update -qq
-    (cd "$dir" && apt-get "${private[@]}" source -qq "qt6-base=$version" >/dev/null)
+    (cd "$dir" && apt-get "${private[@]}" source -qq "qt6-base=$version" >/dev/null 2>&1) || return 1
     rm -rf "$apt"
 }
 
-# The components of Qt's source that a static Widgets program links in, whose
-# notices must go with it.
-qt_linked_components="src/corelib/text src/corelib/kernel src/corelib/tools src/gui/painting src/gui/text
-    src/3rdparty/zlib src/3rdparty/libpng src/3rdparty/freetype src/3rdparty/harfbuzz-ng src/3rdparty/pcre2
-    src/3rdparty/double-conversion src/3rdparty/md4c src/3rdparty/easing src/3rdparty/icc src/3rdparty/md4
-    src/3rdparty/md5 src/3rdparty/sha1 src/3rdparty/sha3 src/3rdparty/rfc6234 src/3rdparty/blake2
-    src/3rdparty/tinycbor"
+# The parts of Qt's source with notices of their own that this configuration
+# does not build (other platforms, modules left out), by path; every other
+# part's notices go with the program.
+qt_parts_left_out='/tests/|/src/(dbus|network|sql|testlib|xml|concurrent|printsupport|opengl|openglwidgets)/|'\
+'/src/gui/(opengl|vulkan)/|/src/plugins/platforms/(cocoa|ios|android|wasm|xcb)/|'\
+'/src/3rdparty/(VulkanMemoryAllocator|android|forkfd|gradle|libjpeg|libpsl|wasm|xcb)/'
 
-# Writes Qt's own licences and, for each component linked in, its
-# attribution and licence texts, as Qt's source states them.
+# Writes Qt's own licence and, for each part of its source built in, the
+# part's attribution and licence texts, as Qt's source states them.
 write_qt_notices() {
     local source=$1 version=$2 out=$3
     {
@@ -64,28 +63,35 @@ write_qt_notices() {
         echo "GNU Lesser General Public License version 3 (below) or the GNU GPL version 3."
         echo
         cat "$source/LICENSES/LGPL-3.0-only.txt"
-        local component file
-        for component in $qt_linked_components; do
+        local attribution part file
+        for attribution in $(cd "$source" && find ./src -name qt_attribution.json | sort |
+            grep -vE "$qt_parts_left_out" | cut -c3-); do
+            part=$(dirname "$attribution")
             echo
-            echo "======== $component ========"
-            cat "$source/$component/qt_attribution.json"
-            for file in $(sed -n 's/.*"LicenseFile": *"\([^"]*\)".*/\1/p' \
-                "$source/$component/qt_attribution.json" | sort -u); do
+            echo "======== $part ========"
+            cat "$source/$attribution"
+            for file in $(sed -n 's/.*"LicenseFile": *"\([^"]*\)".*/\1/p' "$source/$attribution" | sort -u); do
+                [ -f "$source/$part/$file" ] || continue
                 echo
-                echo "-------- $component/$file --------"
-                cat "$source/$component/$file"
+                echo "-------- $part/$file --------"
+                cat "$source/$part/$file"
             done
         done
     } >"$out"
 }
 
+# How Qt for Windows is made here; a new one when this changes.
+windows_qt_recipe=2
+
 ensure_windows_qt() {
+    # The source of the host's Qt, which may differ from its binary version.
     local version
-    version=$(dpkg-query -W -f='${Version}' qt6-base-dev)
+    version=$(dpkg-query -W -f='${source:Version}' qt6-base-dev)
     local toolchain
     toolchain=$(x86_64-w64-mingw32-g++-posix -dumpfullversion)
     local id
-    id=$(printf '%s\n' "$version" "$toolchain" "${windows_qt_options[@]}" | sha256sum | cut -c1-10)
+    id=$(printf '%s\n' "$windows_qt_recipe" "$version" "$toolchain" "${windows_qt_options[@]}" |
+        sha256sum | cut -c1-10)
     local cache=${KVELMOR_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/kvelmor}
     windows_qt=$cache/qt-${version}-mingw-w64-static-$id
     [ -e "$windows_qt/.complete" ] && return 0
@@ -95,17 +101,24 @@ ensure_windows_qt() {
     echo "  $windows_qt"
     echo "from Debian's qt6-base source. This first time takes about 45 minutes on two cores;"
     echo "every later run reuses it."
-    # A fixed place, so that the same sources give the same Qt on every machine.
     local work=$cache/qt-build
-    rm -rf "$work" "$windows_qt"
+    # A Qt for Windows of another version or recipe is of no more use.
+    rm -rf "$work" "$cache"/qt-*-mingw-w64-static-*
     mkdir -p "$work"
-    fetch_qt_source "$version" "$work"
+    fetch_qt_source "$version" "$work" || {
+        echo "Debian's archive no longer has the source of qt6-base $version: upgrade qt6-base-dev"
+        echo "(apt-get install --only-upgrade qt6-base-dev) and run this again."
+        return 1
+    }
     local source
     source=$(find "$work" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*')
+    write_qt_notices "$source" "$version" "$work/qt-notices.txt"
     echo "Configuring Qt..."
+    # Configured for a fixed prefix and installed into the cache, so that no
+    # path of this machine's goes into the program.
     cmake -S "$source" -B "$work/build" -G Ninja -Wno-dev \
         -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" \
-        -DCMAKE_INSTALL_PREFIX="$windows_qt" \
+        -DCMAKE_INSTALL_PREFIX=/opt/qt-windows \
         -DCMAKE_CXX_FLAGS="-ffile-prefix-map=$source=qtbase -ffile-prefix-map=$work/build=qtbase" \
         -DCMAKE_C_FLAGS="-ffile-prefix-map=$source=qtbase -ffile-prefix-map=$work/build=qtbase" \
         -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/$(gcc -print-multiarch)/cmake \
@@ -113,8 +126,8 @@ ensure_windows_qt() {
         { tail -n 40 "$work/configure.log"; return 1; }
     echo "Building Qt..."
     cmake --build "$work/build" >"$work/build.log" || { tail -n 40 "$work/build.log"; return 1; }
-    cmake --install "$work/build" >/dev/null
-    write_qt_notices "$source" "$version" "$windows_qt/qt-notices.txt"
+    cmake --install "$work/build" --prefix "$windows_qt" >/dev/null
+    mv "$work/qt-notices.txt" "$windows_qt/qt-notices.txt"
     {
         echo "Qt: Debian's source package qt6-base $version (apt-get source qt6-base=$version,"
         echo "also at https://snapshot.debian.org/package/qt6-base/${version/+/%2B}/), built by"

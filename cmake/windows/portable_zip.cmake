@@ -4,13 +4,16 @@
 
 # Run by CPack after it made the installer: the same files, in a folder of
 # their own, as a zip to run from anywhere. Made here rather than by CPack's
-# archive generator, which packs in the order the file system lists them;
-# this one packs in sorted order, so the same sources give the same bytes.
+# archive generator, which packs in the order the file system lists them and
+# keeps the builder's user and time zone; this one packs in sorted order,
+# without owners or Unix times, with its times in UTC, so that the same
+# sources give the same bytes on any machine.
 get_filename_component(staged_parent "${CPACK_TEMPORARY_INSTALL_DIRECTORY}" DIRECTORY)
 get_filename_component(folder "${CPACK_TEMPORARY_INSTALL_DIRECTORY}" NAME)
 file(GLOB_RECURSE files RELATIVE "${staged_parent}" "${CPACK_TEMPORARY_INSTALL_DIRECTORY}/*")
 list(SORT files)
-execute_process(COMMAND ${CMAKE_COMMAND} -E tar cf "${CPACK_PACKAGE_DIRECTORY}/${folder}.zip" --format=zip
-                        -- ${files}
+set(zip "${CPACK_PACKAGE_DIRECTORY}/${folder}.zip")
+file(REMOVE "${zip}")
+execute_process(COMMAND ${CMAKE_COMMAND} -E env TZ=UTC zip -X -D -q "${zip}" ${files}
                 WORKING_DIRECTORY "${staged_parent}" COMMAND_ERROR_IS_FATAL ANY)
-message(STATUS "- package: ${CPACK_PACKAGE_DIRECTORY}/${folder}.zip generated.")
+message(STATUS "- package: ${zip} generated.")
