@@ -126,7 +126,7 @@ in_order() { # in_order FILE PHRASE...
         line=$((line + found - 1))
     done
 }
-in_order "$work/spoken" 'Философия - Логика, везна и тежести' 'Ляво' '1, 6 и 9' \
+in_order "$work/spoken" 'Философия, Логика, везна и тежести' 'Ляво' '1, 6 и 9' \
     'Тежестта 1 е в лявото блюдо.' 'Тежестта 9 е в лявото блюдо.' 'Измервана маса' \
     'Дясно' 'Тежестта 6 е в дясното блюдо.' 'Изчисли' \
     'Резултатът е 1 плюс 9 минус 6 равно на 4.' 'Дясно' 'Измервана маса' \
@@ -142,8 +142,14 @@ in_order "$work/braille" 'Тежестта 1 е в лявото блюдо.' 'Т
     'Резултатът е 1 плюс 9 минус 6 равно на 4.' 'Измервана маса 1 плюс 9 минус 6 равно на 4' \
     'Везната е изчистена. Можете да поставите тежестите 1, 6 и 9.'
 # Marks read aloud as words a pupil would hear in the middle of arithmetic.
-heard_marks=$(grep -n 'двоеточие\|тире' "$work/synthesized" | grep -v 'Философия')
+heard_marks=$(grep -n 'двоеточие\|тире' "$work/synthesized")
 [ -z "$heard_marks" ] || fail "the synthesizer was asked to say marks: $heard_marks"
+# Each consequence is told once.
+for sentence in 'Тежестта 1 е в лявото блюдо.' 'Тежестта 9 е в лявото блюдо.' 'Тежестта 6 е в дясното блюдо.' \
+    'Резултатът е 1 плюс 9 минус 6 равно на 4.' 'Везната е изчистена. Можете да поставите тежестите 1, 6 и 9.'; do
+    count=$(grep -cF -- "$sentence" "$work/spoken")
+    [ "$count" -eq 1 ] || fail "Orca said $count times: $sentence"
+done
 # The result box on its last visit: its text once, whole, and nothing selected.
 last_visit=$(sed -n '/^Изчисли/,$p' "$work/spoken" | sed -n '/Измервана маса/,/Изчисти/p')
 [ "$(grep -c '1 плюс 9 минус 6 равно на 4' <<<"$last_visit")" -eq 1 ] ||

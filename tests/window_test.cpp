@@ -14,6 +14,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QtTest>
@@ -490,6 +491,7 @@ void WindowTest::announcements() {
         // Marks that a synthesizer reads aloud ("двоеточие", "тире"), or drops.
         for (const char* mark : {":", " - ", "=", "+"})
             QVERIFY2(!last.contains(QLatin1String(mark)), qPrintable(last));
+        QVERIFY2(!last.contains(QRegularExpression(QStringLiteral("-\\d"))), qPrintable(last));
     }
     QCOMPARE(last, spoken);
 }
@@ -510,6 +512,9 @@ void WindowTest::screenReaderReadsListsAndResultInWords() {
     drive_->clickItem(0, "9");
     QCOMPARE(drive_->list(0)->accessibleDescription(), QStringLiteral("1"));
     QCOMPARE(drive_->list(2)->accessibleDescription(), QStringLiteral("минус 6 и 9"));
+    QCOMPARE(
+        QAccessible::queryAccessibleInterface(drive_->list(2))->child(0)->text(QAccessible::Name),
+        QStringLiteral("минус 6"));
     drive_->press(0);
     QCOMPARE(drive_->result(), QStringLiteral("-6 + 9 = 3"));
 
@@ -519,10 +524,18 @@ void WindowTest::screenReaderReadsListsAndResultInWords() {
     QAccessibleTextInterface* text = box->textInterface();
     QCOMPARE(text->text(0, text->characterCount()), words);
     // The words stand where their signs are shown: "плюс" over the "+".
-    const QRect plus = text->characterRect(static_cast<int>(words.indexOf(QStringLiteral("плюс"))));
+    const auto plusAt = static_cast<int>(words.indexOf(QStringLiteral("плюс")));
+    const QRect plus = text->characterRect(plusAt);
     const QRect nine = text->characterRect(static_cast<int>(words.indexOf(u'9')));
     QVERIFY2(plus.right() < nine.left(),
              qPrintable(QStringLiteral("%1 %2").arg(plus.x()).arg(nine.x())));
+    // By character, the caret on a sign or a digit reads it whole.
+    int start = 0, end = 0;
+    QCOMPARE(text->textAtOffset(plusAt + 2, QAccessible::CharBoundary, &start, &end),
+             QStringLiteral("плюс"));
+    drive_->control<QLineEdit>("Text2(0)")->setCursorPosition(1);
+    QCOMPARE(text->textAtOffset(text->cursorPosition(), QAccessible::CharBoundary, &start, &end),
+             QStringLiteral("6"));
 }
 
 QTEST_MAIN(WindowTest)

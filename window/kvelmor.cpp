@@ -45,8 +45,10 @@ void showItems(QListWidget& widget, const ListBox& box) {
         same = widget.item(row)->text() == QString::fromStdString(box.items()[row]);
     if (!same) {
         widget.clear();
-        for (const std::string& text : box.items())
-            widget.addItem(QString::fromStdString(text));
+        for (const std::string& text : box.items()) {
+            auto* item = new QListWidgetItem(QString::fromStdString(text), &widget);
+            item->setData(Qt::AccessibleTextRole, spokenEntry(item->text()));
+        }
     }
     if (box.ListIndex() >= 0) {
         widget.setCurrentRow(box.ListIndex());
@@ -67,6 +69,8 @@ Kvelmor::Kvelmor(QWidget* parent) : QWidget(parent) {
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
     setWindowTitle(QStringLiteral("Философия - Логика, везна и тежести"));
+    // Said without the dash, which a synthesizer would read as one.
+    setAccessibleName(QStringLiteral("Философия, Логика, везна и тежести"));
     setWindowIcon(hamburgerIcon(devicePixelRatioF()));
     setFont(windowFont());
     setFixedSize(pixels(clientTwips.width()), pixels(clientTwips.height()));

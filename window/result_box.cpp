@@ -19,8 +19,8 @@ namespace {
 // expression in words, one attribute run long (Qt's own interface gives
 // every character a run of its own that ends where it starts, and Orca then
 // drops the last character). Offsets are those of the words; each maps to
-// the sign or number it reads, for the caret, the selection and the place
-// on screen.
+// the sign or digit it reads, for the caret, the selection and the place on
+// screen.
 class ResultAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
   public:
     explicit ResultAccessible(QLineEdit* box) : QAccessibleWidget(box, QAccessible::EditableText) {}
@@ -55,6 +55,23 @@ class ResultAccessible : public QAccessibleWidget, public QAccessibleTextInterfa
     }
     QString text(int start, int end) const override {
         return spoken().text.mid(start, end - start);
+    }
+    // Moving by character over the shown signs, a reader hears each sign's
+    // words whole: "минус" for the "-" under the caret.
+    QString textAtOffset(int offset, QAccessible::TextBoundaryType boundary, int* start,
+                         int* end) const override {
+        const SpokenExpression words = spoken();
+        const auto size = static_cast<int>(words.shownOffset.size());
+        if (boundary != QAccessible::CharBoundary || offset < 0 || offset >= size)
+            return QAccessibleTextInterface::textAtOffset(offset, boundary, start, end);
+        const int sign = words.shownOffset[offset];
+        *start = offset;
+        while (*start > 0 && words.shownOffset[*start - 1] == sign)
+            --*start;
+        *end = offset;
+        while (*end < size && words.shownOffset[*end] == sign)
+            ++*end;
+        return words.text.mid(*start, *end - *start);
     }
     int characterCount() const override { return static_cast<int>(spoken().text.size()); }
     QRect characterRect(int offset) const override {

@@ -10,16 +10,11 @@
 
 namespace {
 
-// A weight or a signed entry as said: "-6" is "минус 6".
-QString spokenNumber(const QString& text) {
-    return text.startsWith(u'-') ? QStringLiteral("минус ") + text.mid(1) : text;
-}
-
 // "2", "2 и 5", "2, 5 и 7": a list as one says it aloud.
 QString spokenList(const std::vector<std::string>& items) {
     QStringList said;
     for (const std::string& text : items)
-        said << spokenNumber(QString::fromStdString(text));
+        said << spokenEntry(QString::fromStdString(text));
     if (said.size() < 2)
         return said.join(QString());
     const QString last = said.takeLast();
@@ -71,30 +66,32 @@ QString placing(const FormState& before, const FormState& after) {
 
 } // namespace
 
+QString spokenEntry(const QString& entry) {
+    return entry.startsWith(u'-') ? QStringLiteral("минус ") + entry.mid(1) : entry;
+}
+
 QString spokenItems(const ListBox& box) {
     return box.ListCount() == 0 ? QStringLiteral("празно") : spokenList(box.items());
 }
 
 SpokenExpression spokenExpression(const QString& shown) {
+    // Sign by sign, so that each spoken word knows the sign it reads: a minus
+    // before a digit is the number's own sign, "минус" and then the number.
     SpokenExpression spoken;
-    int offset = 0;
-    for (const QString& token : shown.split(u' ')) {
-        if (!spoken.text.isEmpty()) {
-            spoken.text += u' ';
-            spoken.shownOffset.push_back(offset - 1);
-        }
+    for (int i = 0; i < shown.size(); ++i) {
+        const QChar sign = shown[i];
+        const bool beforeDigit = i + 1 < shown.size() && shown[i + 1].isDigit();
         QString word;
-        if (token == QLatin1String("-"))
-            word = QStringLiteral("минус");
-        else if (token == QLatin1String("+"))
+        if (sign == u'-')
+            word = beforeDigit ? QStringLiteral("минус ") : QStringLiteral("минус");
+        else if (sign == u'+')
             word = QStringLiteral("плюс");
-        else if (token == QLatin1String("="))
+        else if (sign == u'=')
             word = QStringLiteral("равно на");
         else
-            word = spokenNumber(token);
+            word = sign;
         spoken.text += word;
-        spoken.shownOffset.insert(spoken.shownOffset.end(), word.size(), offset);
-        offset += static_cast<int>(token.size()) + 1;
+        spoken.shownOffset.insert(spoken.shownOffset.end(), word.size(), i);
     }
     return spoken;
 }

@@ -20,6 +20,9 @@
 // worth telling.
 QString announcementFor(const FormState& before, const FormState& after, const UserAction& action);
 
+// A list's entry as said: "-6", a weight on the right pan, is "минус 6".
+QString spokenEntry(const QString& entry);
+
 // What a list holds, read after its name when it takes focus: "1, 6 и 9",
 // "1 и минус 6", or that it is empty.
 QString spokenItems(const ListBox& box);
