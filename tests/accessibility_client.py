@@ -92,8 +92,9 @@ def main():
     if items(left) != ["1", "6", "9"] or items(right) != ["1", "6", "9"]:
         sys.exit("FAIL: the pans do not read 1, 6, 9")
 
-    for listbox, text, after in ((left, "9", ["9"]), (right, "6", ["9", "-6"]),
-                                 (left, "1", ["9", "-6", "1"])):
+    # A right-pan entry is shown "-6" and read "минус 6".
+    for listbox, text, after in ((left, "9", ["9"]), (right, "6", ["9", "минус 6"]),
+                                 (left, "1", ["9", "минус 6", "1"])):
         click_item(listbox, text)
         wait_for(f"{after} in the placed list", lambda: items(placed) == after)
     calculate = find(app, BUTTON, "Изчисли")
