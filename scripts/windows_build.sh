@@ -101,31 +101,39 @@ ensure_windows_qt() {
     echo "  $windows_qt"
     echo "from Debian's qt6-base source. This first time takes about 45 minutes on two cores;"
     echo "every later run reuses it."
-    local work=$cache/qt-build
-    # A Qt for Windows of another version or recipe is of no more use.
-    rm -rf "$work" "$cache"/qt-*-mingw-w64-static-*
-    mkdir -p "$work"
-    fetch_qt_source "$version" "$work" || {
-        echo "Debian's archive no longer has the source of qt6-base $version: upgrade qt6-base-dev"
-        echo "(apt-get install --only-upgrade qt6-base-dev) and run this again."
-        return 1
-    }
-    local source
-    source=$(find "$work" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*')
-    write_qt_notices "$source" "$version" "$work/qt-notices.txt"
-    echo "Configuring Qt..."
-    # Configured for a fixed prefix and installed into the cache, so that no
-    # path of this machine's goes into the program.
-    cmake -S "$source" -B "$work/build" -G Ninja -Wno-dev \
-        -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" \
-        -DCMAKE_INSTALL_PREFIX=/opt/qt-windows \
-        -DCMAKE_CXX_FLAGS="-ffile-prefix-map=$source=qtbase -ffile-prefix-map=$work/build=qtbase" \
-        -DCMAKE_C_FLAGS="-ffile-prefix-map=$source=qtbase -ffile-prefix-map=$work/build=qtbase" \
-        -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/$(gcc -print-multiarch)/cmake \
-        "${windows_qt_options[@]}" >"$work/configure.log" ||
-        { tail -n 40 "$work/configure.log"; return 1; }
+    local work=$cache/qt-build source
+    if [ "$(cat "$work/recipe" 2>/dev/null)" = "$id" ]; then
+        echo "Going on with the build that was interrupted."
+        source=$(find "$work" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*')
+    else
+        # A Qt for Windows of another version or recipe is of no more use.
+        rm -rf "$work" "$cache"/qt-*-mingw-w64-static-*
+        mkdir -p "$work"
+        fetch_qt_source "$version" "$work" || {
+            echo "Debian's archive no longer has the source of qt6-base $version: upgrade qt6-base-dev"
+            echo "(apt-get install --only-upgrade qt6-base-dev) and run this again."
+            return 1
+        }
+        source=$(find "$work" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*')
+        write_qt_notices "$source" "$version" "$work/qt-notices.txt"
+        echo "Configuring Qt..."
+        # The toolchain is kept beside the build, which may go on from another clone.
+        cp cmake/mingw-w64-x86_64.cmake "$work/"
+        # Configured for a fixed prefix and installed into the cache, so that no
+        # path of this machine's goes into the program.
+        cmake -S "$source" -B "$work/build" -G Ninja -Wno-dev \
+            -DCMAKE_TOOLCHAIN_FILE="$work/mingw-w64-x86_64.cmake" \
+            -DCMAKE_INSTALL_PREFIX=/opt/qt-windows \
+            -DCMAKE_CXX_FLAGS="-ffile-prefix-map=$source=qtbase -ffile-prefix-map=$work/build=qtbase" \
+            -DCMAKE_C_FLAGS="-ffile-prefix-map=$source=qtbase -ffile-prefix-map=$work/build=qtbase" \
+            -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/$(gcc -print-multiarch)/cmake \
+            "${windows_qt_options[@]}" >"$work/configure.log" ||
+            { tail -n 40 "$work/configure.log"; return 1; }
+        # An interrupted build goes on from here next time.
+        echo "$id" >"$work/recipe"
+    fi
     echo "Building Qt..."
-    cmake --build "$work/build" >"$work/build.log" || { tail -n 40 "$work/build.log"; return 1; }
+    cmake --build "$work/build" >>"$work/build.log" || { tail -n 40 "$work/build.log"; return 1; }
     cmake --install "$work/build" --prefix "$windows_qt" >/dev/null
     mv "$work/qt-notices.txt" "$windows_qt/qt-notices.txt"
     {
