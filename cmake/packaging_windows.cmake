@@ -18,11 +18,15 @@ endforeach()
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
     ${KVELMOR_QT_NOTICES} ${KVELMOR_QT_BUILD_INFO} ${PROJECT_SOURCE_DIR}/LICENSES/GPL-3.0-or-later.txt)
 
-# Text files for Notepad: CRLF line ends.
+# Text files for Notepad: CRLF line ends. Each part is a file by its full
+# path, or the text itself.
 function(write_windows_text target)
     set(text "")
     foreach(part IN LISTS ARGN)
-        if(EXISTS "${part}")
+        if(IS_ABSOLUTE "${part}")
+            if(NOT EXISTS "${part}")
+                message(FATAL_ERROR "${target} needs ${part}, which is not there")
+            endif()
             file(READ "${part}" part)
         endif()
         string(APPEND text "${part}\n")

@@ -42,9 +42,16 @@ fetch_qt_source() {
     done
     local private=(-o Dir::Etc::SourceList=/dev/null -o Dir::Etc::SourceParts="$apt/parts"
         -o Dir::State::Lists="$apt/lists" -o Dir::Cache="$apt/cache" -o APT::Sandbox::User=root)
-    apt-get "${private[@]}" update -qq
-    (cd "$dir" && apt-get "${private[@]}" source -qq "qt6-base=$version" >/dev/null 2>&1) || return 1
-    rm -rf "$apt"
+    apt-get "${private[@]}" update -qq >"$dir/apt.log" 2>&1 ||
+        { tail -n 20 "$dir/apt.log"; echo "Could not read the source lists of Debian's archive."; return 1; }
+    if ! apt-cache "${private[@]}" showsrc "qt6-base=$version" 2>/dev/null | grep -q '^Package: qt6-base'; then
+        echo "Debian's archive no longer has the source of qt6-base $version: upgrade qt6-base-dev"
+        echo "(sudo apt-get install --only-upgrade qt6-base-dev) and run this again."
+        return 1
+    fi
+    (cd "$dir" && apt-get "${private[@]}" source -qq "qt6-base=$version" >>"$dir/apt.log" 2>&1) ||
+        { tail -n 20 "$dir/apt.log"; echo "Could not fetch the source of qt6-base $version."; return 1; }
+    rm -rf "$apt" "$dir/apt.log"
 }
 
 # The parts of Qt's source with notices of their own that this configuration
@@ -95,6 +102,20 @@ ensure_windows_qt() {
     local cache=${KVELMOR_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/kvelmor}
     windows_qt=$cache/qt-${version}-mingw-w64-static-$id
     [ -e "$windows_qt/.complete" ] && return 0
+    if [[ "$cache" == *[[:space:]]* ]]; then
+        echo "Qt for Windows cannot be built in a folder whose path has a blank: $cache."
+        echo "Set KVELMOR_CACHE to another folder."
+        return 1
+    fi
+    # One build at a time; a second run waits for the first and then uses its Qt.
+    mkdir -p "$cache"
+    local lock
+    exec {lock}>"$cache/lock"
+    if ! flock -n "$lock"; then
+        echo "Waiting for another build of Qt for Windows to finish..."
+        flock "$lock"
+    fi
+    [ -e "$windows_qt/.complete" ] && { exec {lock}>&-; return 0; }
 
     local started=$SECONDS
     echo "Building Qt $version for Windows (MinGW-w64 $toolchain, static) once, into"
@@ -109,11 +130,7 @@ ensure_windows_qt() {
         # A Qt for Windows of another version or recipe is of no more use.
         rm -rf "$work" "$cache"/qt-*-mingw-w64-static-*
         mkdir -p "$work"
-        fetch_qt_source "$version" "$work" || {
-            echo "Debian's archive no longer has the source of qt6-base $version: upgrade qt6-base-dev"
-            echo "(apt-get install --only-upgrade qt6-base-dev) and run this again."
-            return 1
-        }
+        fetch_qt_source "$version" "$work" || return 1
         source=$(find "$work" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*')
         write_qt_notices "$source" "$version" "$work/qt-notices.txt"
         echo "Configuring Qt..."
@@ -135,7 +152,7 @@ ensure_windows_qt() {
     echo "Building Qt..."
     cmake --build "$work/build" >>"$work/build.log" || { tail -n 40 "$work/build.log"; return 1; }
     cmake --install "$work/build" --prefix "$windows_qt" >/dev/null
-    mv "$work/qt-notices.txt" "$windows_qt/qt-notices.txt"
+    cp "$work/qt-notices.txt" "$windows_qt/qt-notices.txt"
     {
         echo "Qt: Debian's source package qt6-base $version (apt-get source qt6-base=$version,"
         echo "also at https://snapshot.debian.org/package/qt6-base/${version/+/%2B}/), built by"
@@ -145,6 +162,7 @@ ensure_windows_qt() {
     } >"$windows_qt/qt-build-info.txt"
     touch "$windows_qt/.complete"
     rm -rf "$work"
+    exec {lock}>&-
     echo "Qt for Windows is ready after $(((SECONDS - started) / 60)) minutes."
 }
 

@@ -23,7 +23,8 @@ if [ -z "${KVELMOR_PRIVATE_BUS:-}" ]; then
     exit $status
 fi
 program=$1
-work=$KVELMOR_WORK
+work=${KVELMOR_WORK:-}
+[ -d "$work" ] || { echo "FAIL: run this test without KVELMOR_PRIVATE_BUS set"; exit 1; }
 app= wm= orca= sound= recorder=
 stop_all() {
     kill $app $wm $recorder 2>/dev/null

@@ -15,7 +15,8 @@ failed=0
 check() { # check DESCRIPTION COMMAND...
     if "${@:2}" >/dev/null 2>&1; then echo "ok: $1"; else echo "MISSING: $1"; failed=1; fi
 }
-headers=$("$objdump" -p "$program") || { echo "FAIL: cannot read $program"; exit 1; }
+# objdump gives the link time in the local time zone.
+headers=$(TZ=UTC "$objdump" -p "$program") || { echo "FAIL: cannot read $program"; exit 1; }
 check "graphical subsystem" grep -q 'Subsystem.*(Windows GUI)' <<<"$headers"
 check "address space randomisation, high entropy, DEP" \
     grep -qzE 'HIGH_ENTROPY_VA.*DYNAMIC_BASE.*NX_COMPAT' <<<"$headers"

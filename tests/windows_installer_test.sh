@@ -8,13 +8,16 @@
 # bytes; the installer asks for no administrator rights, installs silently
 # into a fresh Wine prefix for the one user, with its Start-menu entry and
 # its entry among the installed programs, the program runs from there, and
-# the uninstaller takes away everything the installer put there.
+# the uninstaller takes away everything the installer put there, but nothing
+# while the program is open.
 #   windows_installer_test.sh BUILD_DIR
 set -u
 build=$1
 work=$(mktemp -d)
 source "$(dirname "$0")/wine_prefix.sh"
-trap 'stop_wine; rm -rf "$work"' EXIT
+source "$(dirname "$0")/virtual_display.sh"
+xvfb= app=
+trap 'kill $app 2>/dev/null; stop_wine; kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 
 export SOURCE_DATE_EPOCH=1700000000
@@ -36,6 +39,7 @@ for file in kvelmor.exe COPYING.txt NOTICES.txt; do
 done
 grep -a -q 'level="asInvoker"' "$installer" || fail "the installer asks for more than the user's rights"
 
+start_virtual_display "$work"
 make_wine_prefix "$work/prefix" || fail "Wine could not make its prefix"
 profile=$WINEPREFIX/drive_c/users/$(id -un)
 key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\kvelmor'
@@ -62,6 +66,20 @@ iconv -f UTF-16 -t UTF-8 "$WINEPREFIX/drive_c/entry.reg" 2>/dev/null |
 version=$(run_wine "$home/kvelmor.exe" --version | tr -d '\r')
 [ "$version" = "kvelmor 1.0.0.0" ] || fail "the installed program answered: $version"
 echo "ok: installed silently for the user, with its Start-menu entry; the program answers $version"
+
+run_wine "$home/kvelmor.exe" >/dev/null 2>&1 &
+app=$!
+wait_for_window 30 || fail "the installed program shows no window"
+snapshot >"$work/installed"
+run_wine "$home/Uninstall.exe" /S
+# The uninstaller goes on as a copy of itself, Un.exe; it has ended when that has.
+for _ in $(seq 100); do ps -eo stat=,comm= | grep -v '^Z' | grep -q 'Un.exe' || break; sleep 0.1; done
+snapshot >"$work/while_open"
+diff "$work/installed" "$work/while_open" >"$work/taken" ||
+    fail "uninstalled while the program was open, all but: $(cat "$work/taken")"
+kill $app
+"$wineserver" -k
+echo "ok: while the program is open, the uninstaller takes nothing away"
 
 run_wine "$home/Uninstall.exe" /S || fail "the silent uninstall failed"
 # The uninstaller runs on from a copy of itself and ends a moment later.

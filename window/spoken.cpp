@@ -27,7 +27,8 @@ QString placeable(const FormState& state) {
     switch (pan.ListCount()) {
     case 0:
         return state.List1(control::availableList).Visible()
-                   ? QStringLiteral("Няма тежести за поставяне. Изберете ги от списъка Налични.")
+                   ? QStringLiteral(
+                         "Няма тежести за поставяне. Изберете три тежести от списъка Налични.")
                    : QStringLiteral("Няма тежести за поставяне.");
     case 1:
         return QStringLiteral("Можете да поставите тежестта %1.").arg(spokenList(pan.items()));
@@ -59,7 +60,7 @@ QString placing(const FormState& before, const FormState& after) {
         return {};
     QString sentence = QStringLiteral("Избрахте %1.").arg(chosen);
     if (!before.Option1(control::measuring).Enabled && after.Option1(control::measuring).Enabled)
-        sentence += QStringLiteral(" Избрани са %1. Вече може да изберете режим Измерва.")
+        sentence += QStringLiteral(" Избрани са %1. Вече можете да изберете режим Измерва.")
                         .arg(spokenList(after.List1(control::selectedList).items()));
     return sentence;
 }
@@ -71,7 +72,7 @@ QString spokenEntry(const QString& entry) {
 }
 
 QString spokenItems(const ListBox& box) {
-    return box.ListCount() == 0 ? QStringLiteral("празно") : spokenList(box.items());
+    return box.ListCount() == 0 ? QStringLiteral("празен") : spokenList(box.items());
 }
 
 SpokenExpression spokenExpression(const QString& shown) {
