@@ -8,15 +8,40 @@
 wine=$(command -v wine64 || ls /usr/lib/wine/wine64 /usr/lib/wine/wine 2>/dev/null | head -n 1)
 wineserver=$(dirname "${wine:-/usr/lib/wine/wine64}")/wineserver
 export WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+# Wine names files in the encoding of the locale: UTF-8, or a Cyrillic name
+# (the Start-menu entry's) cannot be made.
+export LC_ALL=C.UTF-8
 
 # make_wine_prefix DIR: a fresh prefix there, whose "Times New Roman" is the
-# metric-compatible Liberation Serif (Wine would serve a wider face).
+# metric-compatible Liberation Serif (Wine would serve a wider face). GDI
+# (Qt 6.4) heeds Wine's font replacements, DirectWrite (Qt 6.8) does not: it
+# finds Liberation Serif under that name among the prefix's fonts.
 make_wine_prefix() {
     [ -n "$wine" ] || { echo "no wine64"; return 1; }
     export WINEPREFIX=$1
     "$wine" wineboot -i >/dev/null 2>&1 && "$wineserver" -w || return 1
-    "$wine" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Times New Roman' \
-        /d 'Liberation Serif' /f >/dev/null 2>&1 && "$wineserver" -w
+    local style files=()
+    for style in Regular Bold Italic "Bold Italic"; do
+        files+=("$(fc-match -f '%{file}' "Liberation Serif:style=$style")")
+    done
+    /usr/bin/python3 - "$WINEPREFIX/drive_c/windows/Fonts" "${files[@]}" <<'EOF' || return 1
+import sys
+from fontTools.ttLib import TTFont
+for suffix, file in zip(("", "bd", "i", "bi"), sys.argv[2:]):
+    font = TTFont(file)
+    for record in font["name"].names:
+        if record.nameID in (1, 3, 4, 6, 16):
+            record.string = record.toUnicode().replace("Liberation Serif", "Times New Roman").replace(
+                "LiberationSerif", "TimesNewRomanPSMT")
+    font.save(f"{sys.argv[1]}/times{suffix}.ttf")
+EOF
+    local name suffix
+    for name in "" " Bold" " Italic" " Bold Italic"; do
+        case $name in "") suffix= ;; " Bold") suffix=bd ;; " Italic") suffix=i ;; *) suffix=bi ;; esac
+        "$wine" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\Fonts' \
+            /v "Times New Roman$name (TrueType)" /d "times$suffix.ttf" /f >/dev/null 2>&1 || return 1
+    done
+    "$wineserver" -w
 }
 
 run_wine() {
