@@ -63,8 +63,10 @@ TMPDIR=$work/speech speech-dispatcher -d -t 0 -l 5 -L "$work/speech" -D -P "$wor
 
 orca --user-prefs "$work/prefs" --enable braille --debug-file="$work/orca.out" >"$work/orca.log" 2>&1 &
 orca=$!
+exec 3>&1
 orca_is_up() {
-    kill -0 "$orca" || { cat "$work/orca.log"; fail "Orca could not start"; }
+    # Said past await, which silences the command it waits for.
+    kill -0 "$orca" 2>/dev/null || { cat "$work/orca.log" >&3; fail "Orca could not start" >&3; }
     /usr/bin/python3 -c 'import pyatspi, sys
 sys.exit(not any(a and a.name == "orca" for a in pyatspi.Registry.getDesktop(0)))'
 }
