@@ -44,7 +44,8 @@ fetch_qt_source() {
         -o Dir::State::Lists="$apt/lists" -o Dir::Cache="$apt/cache" -o APT::Sandbox::User=root)
     apt-get "${private[@]}" update -qq >"$dir/apt.log" 2>&1 ||
         { tail -n 20 "$dir/apt.log"; echo "Could not read the source lists of Debian's archive."; return 1; }
-    if ! apt-cache "${private[@]}" showsrc "qt6-base=$version" 2>/dev/null | grep -q '^Package: qt6-base'; then
+    if ! apt-cache "${private[@]}" -o APT::Cache::Only-Source=1 showsrc qt6-base 2>>"$dir/apt.log" |
+        grep -qxF "Version: $version"; then
         echo "Debian's archive no longer has the source of qt6-base $version: upgrade qt6-base-dev"
         echo "(sudo apt-get install --only-upgrade qt6-base-dev) and run this again."
         return 1
@@ -109,20 +110,28 @@ ensure_windows_qt() {
     fi
     # One build at a time; a second run waits for the first and then uses its Qt.
     mkdir -p "$cache"
-    local lock
-    exec {lock}>"$cache/lock"
-    if ! flock -n "$lock"; then
-        echo "Waiting for another build of Qt for Windows to finish..."
-        flock "$lock"
-    fi
-    [ -e "$windows_qt/.complete" ] && { exec {lock}>&-; return 0; }
+    build_windows_qt "$version" "$toolchain" "$id" "$cache" 9>"$cache/lock"
+}
 
+# build_windows_qt VERSION TOOLCHAIN ID CACHE, with the cache's lock open as
+# descriptor 9: builds Qt for Windows into $windows_qt, going on with an
+# interrupted build of the same recipe.
+build_windows_qt() {
+    local version=$1 toolchain=$2 id=$3 cache=$4
+    if ! flock -n 9; then
+        echo "Waiting for another build of Qt for Windows to finish..."
+        flock 9
+    fi
+    local work=$cache/qt-build source
+    if [ -e "$windows_qt/.complete" ]; then
+        rm -rf "$work"
+        return 0
+    fi
     local started=$SECONDS
     echo "Building Qt $version for Windows (MinGW-w64 $toolchain, static) once, into"
     echo "  $windows_qt"
     echo "from Debian's qt6-base source. This first time takes about 45 minutes on two cores;"
     echo "every later run reuses it."
-    local work=$cache/qt-build source
     if [ "$(cat "$work/recipe" 2>/dev/null)" = "$id" ]; then
         echo "Going on with the build that was interrupted."
         source=$(find "$work" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*')
@@ -162,7 +171,6 @@ ensure_windows_qt() {
     } >"$windows_qt/qt-build-info.txt"
     touch "$windows_qt/.complete"
     rm -rf "$work"
-    exec {lock}>&-
     echo "Qt for Windows is ready after $(((SECONDS - started) / 60)) minutes."
 }
 

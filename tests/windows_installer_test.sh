@@ -71,9 +71,9 @@ run_wine "$home/kvelmor.exe" >/dev/null 2>&1 &
 app=$!
 wait_for_window 30 || fail "the installed program shows no window"
 snapshot >"$work/installed"
-run_wine "$home/Uninstall.exe" /S
-# The uninstaller goes on as a copy of itself, Un.exe; it has ended when that has.
-for _ in $(seq 100); do ps -eo stat=,comm= | grep -v '^Z' | grep -q 'Un.exe' || break; sleep 0.1; done
+# Run in place (_?=), the uninstaller is waited for and tells how it ended.
+run_wine "$home/Uninstall.exe" /S "_?=$(run_wine winepath -w "$home" | tr -d '\r')" &&
+    fail "the uninstaller reported success while the program was open"
 snapshot >"$work/while_open"
 diff "$work/installed" "$work/while_open" >"$work/taken" ||
     fail "uninstalled while the program was open, all but: $(cat "$work/taken")"

@@ -29,6 +29,8 @@ import sys
 from fontTools.ttLib import TTFont
 for suffix, file in zip(("", "bd", "i", "bi"), sys.argv[2:]):
     font = TTFont(file)
+    if font["name"].getDebugName(1) != "Liberation Serif":
+        sys.exit(f"not Liberation Serif: {file}")
     for record in font["name"].names:
         if record.nameID in (1, 3, 4, 6, 16):
             record.string = record.toUnicode().replace("Liberation Serif", "Times New Roman").replace(
