@@ -30,7 +30,7 @@ app=$!
 
 # The window's own rectangle on the screen, once it is viewable: x y width height.
 placement() {
-    xwininfo -id "$1" | awk '/Absolute upper-left X/ { x = $4 } /Absolute upper-left Y/ { y = $4 }
+    timeout 5 xwininfo -id "$1" | awk '/Absolute upper-left X/ { x = $4 } /Absolute upper-left Y/ { y = $4 }
         /Width:/ { w = $2 } /Height:/ { h = $2 } /IsViewable/ { v = 1 } END { if (v) print x, y, w, h }'
 }
 first=

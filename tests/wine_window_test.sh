@@ -39,7 +39,7 @@ picture() {
     [ "$1" = wine ] && [ -n "$hears_uia" ] && run_wine "$activate"
     local id
     id=$(window_id)
-    xwininfo -id "$id" | awk '/Absolute upper-left X/ { x = $4 } /Absolute upper-left Y/ { y = $4 }
+    timeout 5 xwininfo -id "$id" | awk '/Absolute upper-left X/ { x = $4 } /Absolute upper-left Y/ { y = $4 }
         /Width:/ { w = $2 } /Height:/ { h = $2 } END { print x, y, w, h }' >"$work/$1.place"
     import -window "$id" "$work/$1-start.png"
     local place
