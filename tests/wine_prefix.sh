@@ -24,7 +24,9 @@ make_wine_prefix() {
     for style in Regular Bold Italic "Bold Italic"; do
         files+=("$(fc-match -f '%{file}' "Liberation Serif:style=$style")")
     done
-    /usr/bin/python3 - "$WINEPREFIX/drive_c/windows/Fonts" "${files[@]}" <<'EOF' || return 1
+    # Writes the renamed faces and names each as Windows lists its fonts.
+    local name file
+    /usr/bin/python3 - "$WINEPREFIX/drive_c/windows/Fonts" "${files[@]}" <<'EOF' >"$WINEPREFIX/fonts" || return 1
 import sys
 from fontTools.ttLib import TTFont
 for suffix, file in zip(("", "bd", "i", "bi"), sys.argv[2:]):
@@ -36,13 +38,12 @@ for suffix, file in zip(("", "bd", "i", "bi"), sys.argv[2:]):
             record.string = record.toUnicode().replace("Liberation Serif", "Times New Roman").replace(
                 "LiberationSerif", "TimesNewRomanPSMT")
     font.save(f"{sys.argv[1]}/times{suffix}.ttf")
+    print(f"{font['name'].getDebugName(4)} (TrueType)=times{suffix}.ttf")
 EOF
-    local name suffix
-    for name in "" " Bold" " Italic" " Bold Italic"; do
-        case $name in "") suffix= ;; " Bold") suffix=bd ;; " Italic") suffix=i ;; *) suffix=bi ;; esac
+    while IFS='=' read -r name file; do
         "$wine" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\Fonts' \
-            /v "Times New Roman$name (TrueType)" /d "times$suffix.ttf" /f >/dev/null 2>&1 || return 1
-    done
+            /v "$name" /d "$file" /f >/dev/null 2>&1 || return 1
+    done <"$WINEPREFIX/fonts"
     "$wineserver" -w
 }
 
