@@ -4,22 +4,10 @@
 
 #include "application.h"
 
-#include <QAccessibleWidget>
+#include "qt_face.h"
+
 #include <QApplication>
 #include <QStyleFactory>
-#include <QWidget>
-
-namespace {
-
-// Screen readers announce the program's one window as a window; Qt would
-// present a plain widget as a filler.
-QAccessibleInterface* windowAccessible(const QString& className, QObject* object) {
-    if (className == QLatin1String("Kvelmor") && object->isWidgetType())
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
-    return nullptr;
-}
-
-} // namespace
 
 void prepareApplication(QApplication& app) {
     QApplication::setApplicationName(QStringLiteral("kvelmor"));
@@ -29,11 +17,10 @@ void prepareApplication(QApplication& app) {
     // fills the face with the palette colour itself.
     app.setStyle(QStyleFactory::create(QStringLiteral("Windows")));
     app.setFont(windowFont());
-    QAccessible::installFactory(windowAccessible);
 }
 
 QFont windowFont() {
-    QFont font(QStringLiteral("Times New Roman"), 12);
+    QFont font(qtText(fontFamily), fontPoints);
     font.setWeight(QFont::Normal);
     font.setStyleHint(QFont::Serif);
     return font;

@@ -4,50 +4,40 @@
 
 #include "kvelmor.h"
 
+#include "accessible.h"
 #include "application.h"
 #include "assets.h"
-#include "control_table.h"
+#include "fixed_text_box.h"
 #include "handlers.h"
 #include "list_box_widget.h"
+#include "qt_face.h"
 #include "result_box.h"
 #include "screen_placement.h"
-#include "spoken.h"
+#include "step.h"
+#include "texts.h"
 
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
 namespace {
 
-const char* const captionTexts[] = {"Логика - везна и комбинации от тежести ",
-                                    "Ляво",
-                                    "Дясно",
-                                    "Измервана маса",
-                                    "Налични",
-                                    "Избрани"};
-
-QString arrayName(const char* array, int index) {
-    return QStringLiteral("%1(%2)").arg(QLatin1String(array)).arg(index);
-}
-
 void showItems(QListWidget& widget, const ListBox& box) {
-    const QString description = spokenItems(box);
+    const QString description = qtText(spokenItems(box));
     if (widget.accessibleDescription() != description)
         widget.setAccessibleDescription(description);
     bool same = widget.count() == box.ListCount();
     for (int row = 0; same && row < widget.count(); ++row)
-        same = widget.item(row)->text() == QString::fromStdString(box.items()[row]);
+        same = widget.item(row)->text() == qtText(box.items()[row]);
     if (!same) {
         widget.clear();
         for (const std::string& text : box.items()) {
-            auto* item = new QListWidgetItem(QString::fromStdString(text), &widget);
-            item->setData(Qt::AccessibleTextRole, spokenEntry(item->text()));
+            auto* item = new QListWidgetItem(qtText(text), &widget);
+            item->setData(Qt::AccessibleTextRole, qtText(spokenEntry(text)));
         }
     }
     if (box.ListIndex() >= 0) {
@@ -65,17 +55,17 @@ void showItems(QListWidget& widget, const ListBox& box) {
 } // namespace
 
 Kvelmor::Kvelmor(QWidget* parent) : QWidget(parent) {
+    installAccessibleInterfaces();
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
-    setWindowTitle(QStringLiteral("Философия - Логика, везна и тежести"));
-    // Said without the dash, which a synthesizer would read as one.
-    setAccessibleName(QStringLiteral("Философия, Логика, везна и тежести"));
+    setWindowTitle(qtText(windowCaption));
+    setAccessibleName(qtText(spokenProse(windowCaption).text));
     setWindowIcon(hamburgerIcon(devicePixelRatioF()));
     setFont(windowFont());
-    setFixedSize(pixels(clientTwips.width()), pixels(clientTwips.height()));
+    setFixedSize(pixels(clientTwips.width), pixels(clientTwips.height));
     QPalette background = palette();
-    background.setColor(QPalette::Window, windowBackground);
+    background.setColor(QPalette::Window, qtColour(windowBackground));
     setPalette(background);
     setAutoFillBackground(true);
 
@@ -89,70 +79,77 @@ Kvelmor::Kvelmor(QWidget* parent) : QWidget(parent) {
     centreOnScreen(*this);
 }
 
-template <typename Widget> Widget* Kvelmor::place(Widget* widget, std::string_view name) {
-    const ControlPlacement& placement = placementOf(name);
-    widget->setObjectName(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
-    widget->setGeometry(pixels(placement.twips));
-    if (placement.background) {
+template <typename Widget> Widget* Kvelmor::place(Widget* widget, const Control& control) {
+    widget->setObjectName(qtText(control.name));
+    widget->setGeometry(qtRect(pixels(control.twips)));
+    if (control.background) {
         QPalette colours = widget->palette();
-        colours.setColor(QPalette::Window, *placement.background);
-        colours.setColor(QPalette::Button, *placement.background);
+        colours.setColor(QPalette::Window, qtColour(*control.background));
+        colours.setColor(QPalette::Button, qtColour(*control.background));
         widget->setPalette(colours);
         widget->setAutoFillBackground(true);
     }
-    if (*placement.accessibleName)
-        widget->setAccessibleName(QString::fromUtf8(placement.accessibleName));
+    if (!control.accessibleName.empty())
+        widget->setAccessibleName(qtText(control.accessibleName));
     if (widget->focusPolicy() != Qt::NoFocus)
-        focusOrder_[placement.tabIndex] = widget;
+        focusOrder_[control.tabIndex] = widget;
     return widget;
 }
 
 void Kvelmor::buildControls() {
-    for (int i = 0; i < FormState::captionCount; ++i) {
-        auto* caption = new QLabel(QString::fromUtf8(captionTexts[i]), this);
-        caption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        caption->setWordWrap(true);
-        captions_[i] = place(caption, arrayName("Label1", i).toStdString());
+    QGroupBox* frame = nullptr;
+    for (const Control& control : controls()) {
+        const int index = arrayIndex(control);
+        QWidget* container = control.container.empty() ? static_cast<QWidget*>(this) : frame;
+        const QString caption = qtText(control.caption);
+        switch (control.kind) {
+        case ControlKind::caption: {
+            auto* label = place(new QLabel(caption, container), control);
+            label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+            label->setWordWrap(true);
+            // Read for the ear: the title's dash is no word to say.
+            const SpokenText spoken = spokenProse(control.caption);
+            if (spoken.text != control.caption)
+                label->setAccessibleName(qtText(spoken.text));
+            captions_[index] = label;
+            break;
+        }
+        case ControlKind::list:
+            lists_[index] = place(new ListBoxWidget(container), control);
+            break;
+        case ControlKind::frame:
+            frame = place(new QGroupBox(caption, container), control);
+            break;
+        case ControlKind::modeButton:
+            modes_[index] = place(new QRadioButton(caption, container), control);
+            break;
+        case ControlKind::picture: {
+            auto* picture = place(new QLabel(container), control);
+            picture->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+            picture->setAlignment(Qt::AlignCenter);
+            picture->setPixmap(balancePhoto(devicePixelRatioF()));
+            break;
+        }
+        case ControlKind::button:
+            buttons_[index] = place(new QPushButton(caption, container), control);
+            buttons_[index]->installEventFilter(this);
+            break;
+        case ControlKind::resultBox:
+            result_ = place(new ResultBox(container), control);
+            result_->setAlignment(Qt::AlignCenter);
+            result_->setReadOnly(true);
+            break;
+        case ControlKind::textBox: {
+            // Placed before it gets its text, so the text is laid out once only.
+            auto* text = place(new FixedTextBox(container), control);
+            text->setPlainText(shownText(qtText(control.text)));
+            if (control.hidden)
+                text->hide();
+            break;
+        }
+        }
     }
-    for (int i = 0; i < FormState::listCount; ++i)
-        lists_[i] = place(new ListBoxWidget(this), arrayName("List1", i).toStdString());
-
-    auto* frame = place(new QGroupBox(QStringLiteral("Режим"), this), "Frame1");
-    const char* const modeTexts[] = {"Измерва", "Избира"};
-    for (int i = 0; i < FormState::modeButtonCount; ++i)
-        modes_[i] = place(new QRadioButton(QString::fromUtf8(modeTexts[i]), frame),
-                          arrayName("Option1", i).toStdString());
-
-    auto* picture = place(new QLabel(this), "Picture1");
-    picture->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
-    picture->setAlignment(Qt::AlignCenter);
-    picture->setPixmap(balancePhoto(devicePixelRatioF()));
-
-    const char* const buttonTexts[] = {"Изчисли", "Изчисти"};
-    for (int i = 0; i < FormState::buttonCount; ++i) {
-        buttons_[i] = place(new QPushButton(QString::fromUtf8(buttonTexts[i]), this),
-                            arrayName("Command1", i).toStdString());
-        buttons_[i]->installEventFilter(this);
-    }
-
-    result_ = place(new ResultBox(this), "Text2(0)");
-    result_->setAlignment(Qt::AlignCenter);
-    result_->setReadOnly(true);
-
-    const QString textNames[] = {QStringLiteral("instructions.txt"), QStringLiteral("saying.txt")};
-    for (int i = 0; i < 2; ++i) {
-        // Placed before it gets its text, so the text is laid out once only.
-        auto* text = place(new QPlainTextEdit(this), arrayName("Text1", i).toStdString());
-        text->setReadOnly(true);
-        text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-        text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-        text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-        text->setPlainText(shownText(textNames[i]));
-        texts_[i] = text;
-    }
-    // The saying lies over the instructions and stays hidden.
-    texts_[1]->hide();
-    texts_[0]->setFocus(Qt::OtherFocusReason);
+    focusOrder_.begin()->second->setFocus(Qt::OtherFocusReason);
 }
 
 void Kvelmor::connectInput() {
@@ -206,17 +203,14 @@ bool Kvelmor::eventFilter(QObject* watched, QEvent* event) {
 void Kvelmor::perform(const UserAction& action) {
     if (failed_)
         return;
-    bool ran = false;
-    const FormState before = state_;
-    try {
-        ran = ::perform(state_, action);
-    } catch (const std::exception& error) {
-        reportFailure(QString::fromUtf8(error.what()));
+    const StepOutcome outcome = step(state_, action);
+    if (outcome.failure) {
+        reportFailure(qtText(*outcome.failure));
         return;
     }
     mirror();
-    if (ran) {
-        announcer_.say(announcementFor(before, state_, action));
+    if (outcome.ran) {
+        announcer_.say(qtText(outcome.announcement));
         emit handlerRan();
     }
 }
@@ -236,7 +230,7 @@ void Kvelmor::mirror() {
         modes_[i]->setChecked(mode.Value);
         modes_[i]->setAutoExclusive(true);
     }
-    const QString result = QString::fromStdString(state_.Text2(0).Text);
+    const QString result = qtText(state_.Text2(0).Text);
     if (result_->text() != result)
         result_->setText(result);
     mirroring_ = false;
@@ -245,8 +239,6 @@ void Kvelmor::mirror() {
 void Kvelmor::reportFailure(const QString& message) {
     // Like the classic run-time: report, then end the program.
     failed_ = true;
-    QMessageBox::critical(
-        this, QStringLiteral("Грешка при изпълнение"),
-        QStringLiteral("Възникна грешка и програмата ще бъде затворена.\n\n%1").arg(message));
+    QMessageBox::critical(this, qtText(failureTitle), message);
     QCoreApplication::exit(1);
 }

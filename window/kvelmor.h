@@ -12,17 +12,18 @@
 
 #include <array>
 #include <map>
-#include <string_view>
 
+struct Control;
+class FixedTextBox;
 class ListBoxWidget;
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 
 // The program's one window. It owns the exercise's state, turns the user's
-// input into the exercise's click events and shows the state after each.
+// input into the exercise's steps and shows the state after each; where each
+// control stands, how it looks and what is said come from the presentation.
 class Kvelmor : public QWidget {
     Q_OBJECT
 
@@ -45,7 +46,7 @@ class Kvelmor : public QWidget {
     void connectInput();
     void orderFocus();
     // Names the widget, puts it at its place and paints its background.
-    template <typename Widget> Widget* place(Widget* widget, std::string_view name);
+    template <typename Widget> Widget* place(Widget* widget, const Control& control);
     void perform(const UserAction& action);
     void reportFailure(const QString& message);
 
@@ -59,6 +60,5 @@ class Kvelmor : public QWidget {
     std::array<QLabel*, FormState::captionCount> captions_{};
     std::array<QRadioButton*, FormState::modeButtonCount> modes_{};
     std::array<QPushButton*, FormState::buttonCount> buttons_{};
-    std::array<QPlainTextEdit*, 2> texts_{};
     QLineEdit* result_ = nullptr;
 };

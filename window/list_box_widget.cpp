@@ -4,78 +4,17 @@
 
 #include "list_box_widget.h"
 
-#include <QAccessible>
+#include "list_keys.h"
+#include "qt_face.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
 #include <algorithm>
-
-namespace {
-
-// A list as assistive technology sees it: Qt's own interface for item views,
-// but for the help text. Qt gives an item view's name as its help text too,
-// and Orca 48 reads the help text after everything else on focus, so every
-// list would say its name twice ("Ляво, list, 1, 6 и 9. Ляво").
-class ListBoxAccessible : public QAccessibleInterface {
-  public:
-    explicit ListBoxAccessible(QAccessibleInterface* items) : items_(items) {}
-
-    QString text(QAccessible::Text which) const override {
-        return which == QAccessible::Help ? QString() : items_->text(which);
-    }
-
-    bool isValid() const override { return items_->isValid(); }
-    QObject* object() const override { return items_->object(); }
-    QWindow* window() const override { return items_->window(); }
-    QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
-    relations(QAccessible::Relation match) const override {
-        return items_->relations(match);
-    }
-    QAccessibleInterface* focusChild() const override { return items_->focusChild(); }
-    QAccessibleInterface* childAt(int x, int y) const override { return items_->childAt(x, y); }
-    QAccessibleInterface* parent() const override { return items_->parent(); }
-    QAccessibleInterface* child(int index) const override { return items_->child(index); }
-    int childCount() const override { return items_->childCount(); }
-    int indexOfChild(const QAccessibleInterface* child) const override {
-        return items_->indexOfChild(child);
-    }
-    void setText(QAccessible::Text which, const QString& text) override {
-        items_->setText(which, text);
-    }
-    QRect rect() const override { return items_->rect(); }
-    QAccessible::Role role() const override { return items_->role(); }
-    QAccessible::State state() const override { return items_->state(); }
-    QColor foregroundColor() const override { return items_->foregroundColor(); }
-    QColor backgroundColor() const override { return items_->backgroundColor(); }
-    void* interface_cast(QAccessible::InterfaceType type) override {
-        return items_->interface_cast(type);
-    }
-    void virtual_hook(int id, void* data) override { items_->virtual_hook(id, data); }
-
-  private:
-    // Qt's interface; Qt's cache owns it, as it owns this one.
-    QAccessibleInterface* items_;
-};
-
-bool makingQtsOwn = false;
-
-QAccessibleInterface* listBoxAccessible(const QString& className, QObject* object) {
-    if (makingQtsOwn || className != QLatin1String(ListBoxWidget::staticMetaObject.className()))
-        return nullptr;
-    // Asked again, Qt passes over this class and makes its item view's
-    // interface, which it keeps for the list as well; it finds the newer of
-    // the two, this one, first.
-    makingQtsOwn = true;
-    QAccessibleInterface* items = QAccessible::queryAccessibleInterface(object);
-    makingQtsOwn = false;
-    return items ? new ListBoxAccessible(items) : nullptr;
-}
-
-} // namespace
+#include <map>
 
 ListBoxWidget::ListBoxWidget(QWidget* parent) : QListWidget(parent) {
-    QAccessible::installFactory(listBoxAccessible);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setUniformItemSizes(true);
@@ -112,38 +51,19 @@ void ListBoxWidget::keyPressEvent(QKeyEvent* event) {
 }
 
 std::optional<int> ListBoxWidget::rowForKey(const QKeyEvent& event) const {
-    const int rows = count();
-    if (rows == 0 || event.modifiers() & (Qt::ControlModifier | Qt::AltModifier))
+    if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier))
         return std::nullopt;
-    const int current = currentRow();
-    const int page = std::max(1, viewport()->height() / std::max(1, sizeHintForRow(0)) - 1);
-    const auto clamp = [rows](int row) { return std::clamp(row, 0, rows - 1); };
-    switch (event.key()) {
-    case Qt::Key_Up:
-        return clamp(current < 0 ? 0 : current - 1);
-    case Qt::Key_Down:
-        return clamp(current + 1);
-    case Qt::Key_PageUp:
-        return clamp(current < 0 ? 0 : current - page);
-    case Qt::Key_PageDown:
-        return clamp(current < 0 ? 0 : current + page);
-    case Qt::Key_Home:
-        return 0;
-    case Qt::Key_End:
-        return rows - 1;
-    default:
-        break;
-    }
-    // A typed character moves to the next item that begins with it.
+    static const std::map<int, ListKey> keys{
+        {Qt::Key_Up, ListKey::up},         {Qt::Key_Down, ListKey::down},
+        {Qt::Key_PageUp, ListKey::pageUp}, {Qt::Key_PageDown, ListKey::pageDown},
+        {Qt::Key_Home, ListKey::home},     {Qt::Key_End, ListKey::end}};
+    const auto key = keys.find(event.key());
+    std::vector<std::string> items;
+    for (int row = 0; row < count(); ++row)
+        items.push_back(item(row)->text().toStdString());
     const QString typed = event.text();
-    if (typed.size() != 1 || !typed.front().isPrint() || typed.front().isSpace())
-        return std::nullopt;
-    for (int step = 1; step <= rows; ++step) {
-        const int row = (std::max(current, -1) + step) % rows;
-        if (item(row)->text().startsWith(typed, Qt::CaseInsensitive))
-            return row;
-    }
-    return std::nullopt;
+    return ::rowForKey(key == keys.end() ? ListKey::other : key->second, faceText(typed), items,
+                       currentRow(), viewport()->height() / std::max(1, sizeHintForRow(0)));
 }
 
 void ListBoxWidget::focusInEvent(QFocusEvent* event) {

@@ -14,7 +14,7 @@ class ResultBox : public QLineEdit {
     Q_OBJECT
 
   public:
-    explicit ResultBox(QWidget* parent = nullptr);
+    explicit ResultBox(QWidget* parent = nullptr) : QLineEdit(parent) {}
 
   protected:
     void focusInEvent(QFocusEvent* event) override;

@@ -6,18 +6,24 @@
 
 #include <QString>
 
+#include <memory>
+
 class QWidget;
 
 // Speaks a sentence to a screen reader without moving the keyboard focus,
 // and costs nothing while no assistive technology listens. How depends on
-// the platform and on Qt's version: one file each, chosen by the build.
+// the platform and on Qt's version: one file each, chosen by the build, with
+// whatever that way needs kept in its own Way.
 class Announcer {
   public:
-    explicit Announcer(QWidget& window) : window_(window) {}
+    explicit Announcer(QWidget& window);
+    ~Announcer();
+    Announcer(const Announcer&) = delete;
+    Announcer& operator=(const Announcer&) = delete;
 
     void say(const QString& sentence);
 
   private:
-    QWidget& window_;
-    QWidget* notice_ = nullptr; // for a platform that needs a widget to speak
+    struct Way;
+    std::unique_ptr<Way> way_;
 };

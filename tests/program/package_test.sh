@@ -81,7 +81,7 @@ expect 1 '^kvelmor: .*The program needs a graphical session, and there is none.$
 expect 1 'Could not find the Qt platform plugin "nosuch"' "$program" -platform nosuch
 expect 0 '^kvelmor 1.0.0.0$' "$program" -platform offscreen --version
 
-source "$(dirname "$0")/virtual_display.sh"
+source "$(dirname "$0")/../support/virtual_display.sh"
 start_virtual_display "$work"
 QT_QPA_PLATFORM=xcb "$program" 2>/dev/null &
 app=$!

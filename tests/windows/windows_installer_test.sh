@@ -15,7 +15,7 @@ set -u
 build=$1
 work=$(mktemp -d)
 source "$(dirname "$0")/wine_prefix.sh"
-source "$(dirname "$0")/virtual_display.sh"
+source "$(dirname "$0")/../support/virtual_display.sh"
 xvfb= app=
 trap 'kill $app 2>/dev/null; stop_wine; kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }

@@ -28,20 +28,29 @@ QAccessibleInterface* noticeAccessible(const QString&, QObject* object) {
 
 } // namespace
 
+struct Announcer::Way {
+    QWidget& window;
+    QWidget* notice = nullptr; // made on the first sentence, owned by the window
+    QLabel* label = nullptr;
+};
+
+Announcer::Announcer(QWidget& window) : way_(new Way{window}) {}
+Announcer::~Announcer() = default;
+
 void Announcer::say(const QString& sentence) {
     if (sentence.isEmpty() || !QAccessible::isActive())
         return;
-    if (!notice_) {
+    if (!way_->notice) {
         QAccessible::installFactory(noticeAccessible);
-        notice_ = new QWidget(&window_);
-        notice_->setObjectName(QLatin1String(noticeName));
-        notice_->setGeometry(0, 0, 0, 0);
-        notice_->hide();
-        new QLabel(notice_);
+        way_->notice = new QWidget(&way_->window);
+        way_->notice->setObjectName(QLatin1String(noticeName));
+        way_->notice->setGeometry(0, 0, 0, 0);
+        way_->notice->hide();
+        way_->label = new QLabel(way_->notice);
     }
     // Hidden while its text changes, then shown: Qt tells the screen reader
     // that it appeared, once, with the new sentence in it.
-    notice_->hide();
-    notice_->findChild<QLabel*>()->setText(sentence);
-    notice_->show();
+    way_->notice->hide();
+    way_->label->setText(sentence);
+    way_->notice->show();
 }

@@ -15,7 +15,7 @@ program=$1
 work=$(mktemp -d)
 app=
 trap 'kill $app $xvfb 2>/dev/null; rm -rf "$work"' EXIT
-source "$(dirname "$0")/virtual_display.sh"
+source "$(dirname "$0")/../support/virtual_display.sh"
 start_virtual_display "$work"
 export QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 "$program" 2>/dev/null &

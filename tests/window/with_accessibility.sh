@@ -13,7 +13,7 @@ if [ -z "${KVELMOR_PRIVATE_BUS:-}" ]; then
 fi
 work=$(mktemp -d)
 trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
-source "$(dirname "$0")/virtual_display.sh"
+source "$(dirname "$0")/../support/virtual_display.sh"
 start_virtual_display "$work"
 # Starts the accessibility bus, as a screen reader's start does; Qt waits for it.
 dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null ||

@@ -11,10 +11,17 @@
 // Qt before 6.8 on Windows has no announcement, but UI Automation raises a
 // value change whose value is text as a notification of the focused control,
 // which NVDA and Narrator speak without moving the focus.
+struct Announcer::Way {
+    QWidget& window;
+};
+
+Announcer::Announcer(QWidget& window) : way_(new Way{window}) {}
+Announcer::~Announcer() = default;
+
 void Announcer::say(const QString& sentence) {
     if (sentence.isEmpty() || !QAccessible::isActive())
         return;
     QWidget* focus = QApplication::focusWidget();
-    QAccessibleValueChangeEvent change(focus ? focus : &window_, sentence);
+    QAccessibleValueChangeEvent change(focus ? focus : &way_->window, sentence);
     QAccessible::updateAccessibility(&change);
 }

@@ -15,7 +15,7 @@ app=
 wm=
 trap 'kill $app $wm $xvfb 2>/dev/null; rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
-source "$(dirname "$0")/virtual_display.sh"
+source "$(dirname "$0")/../support/virtual_display.sh"
 start_virtual_display "$work" "$size"
 if [ -n "$manager" ]; then
     openbox --sm-disable >/dev/null 2>&1 &

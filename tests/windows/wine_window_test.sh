@@ -18,7 +18,7 @@ app=
 source "$(dirname "$0")/wine_prefix.sh"
 trap 'kill $app 2>/dev/null; stop_wine; kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
-source "$(dirname "$0")/virtual_display.sh"
+source "$(dirname "$0")/../support/virtual_display.sh"
 start_virtual_display "$work" 1024x768
 make_wine_prefix "$work/prefix" || fail "Wine could not make its prefix"
 

@@ -3,7 +3,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "application.h"
-#include "control_geometry.h"
+#include "layout.h"
+#include "qt_face.h"
 #include "window_driver.h"
 
 #include <QApplication>
@@ -16,10 +17,7 @@
 namespace {
 
 QRect designed(const QWidget* widget) {
-    for (const auto& [name, twips] : controlTwips)
-        if (widget->objectName() == QLatin1String(name))
-            return logicalPixels(twips);
-    return {};
+    return qtRect(pixels(controlNamed(widget->objectName().toStdString()).twips));
 }
 
 } // namespace
@@ -45,8 +43,8 @@ void HighDpiTest::windowScalesAsAWhole() {
     QVERIFY2(qAbs(shot.width() - 494 * factor) <= 1 && qAbs(shot.height() - 345 * factor) <= 1,
              qPrintable(QStringLiteral("%1x%2").arg(shot.width()).arg(shot.height())));
     WindowDriver drive(window);
-    for (const auto& [name, twips] : controlTwips)
-        QCOMPARE(drive.control(QString::fromLatin1(name))->geometry(), logicalPixels(twips));
+    for (const Control& control : controls())
+        QCOMPARE(drive.control(qtText(control.name))->geometry(), qtRect(pixels(control.twips)));
 }
 
 void HighDpiTest::nothingOverlapsOrIsClipped() {
@@ -59,8 +57,8 @@ void HighDpiTest::nothingOverlapsOrIsClipped() {
         if (choosing)
             drive.selectMode(1);
         QList<QWidget*> shown;
-        for (const auto& [name, twips] : controlTwips) {
-            QWidget* widget = drive.control(QString::fromLatin1(name));
+        for (const Control& control : controls()) {
+            QWidget* widget = drive.control(qtText(control.name));
             if (widget->isVisible() && widget->parentWidget() == &window)
                 shown << widget;
         }

@@ -10,10 +10,17 @@
 
 // Qt 6.8 and later, on every platform: Qt's own announcement, which AT-SPI
 // and UI Automation pass on as such (Orca 45 and later, NVDA, Narrator).
+struct Announcer::Way {
+    QWidget& window;
+};
+
+Announcer::Announcer(QWidget& window) : way_(new Way{window}) {}
+Announcer::~Announcer() = default;
+
 void Announcer::say(const QString& sentence) {
     if (sentence.isEmpty() || !QAccessible::isActive())
         return;
     QWidget* focus = QApplication::focusWidget();
-    QAccessibleAnnouncementEvent announcement(focus ? focus : &window_, sentence);
+    QAccessibleAnnouncementEvent announcement(focus ? focus : &way_->window, sentence);
     QAccessible::updateAccessibility(&announcement);
 }

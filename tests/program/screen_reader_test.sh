@@ -25,7 +25,7 @@ fi
 program=$1
 work=${KVELMOR_WORK:-}
 [ -d "$work" ] || { echo "FAIL: run this test without KVELMOR_PRIVATE_BUS set"; exit 1; }
-app= wm= orca= sound= recorder=
+app= wm= orca= sound= recorder= xvfb=
 stop_all() {
     kill $app $wm $recorder 2>/dev/null
     kill -9 $orca 2>/dev/null
@@ -42,7 +42,7 @@ await() {
 }
 locale -a | grep -qi '^bg_BG.utf-\?8$' || fail "the locale bg_BG.UTF-8 is not generated"
 
-source "$(dirname "$0")/virtual_display.sh"
+source "$(dirname "$0")/../support/virtual_display.sh"
 start_virtual_display "$work"
 openbox --sm-disable >/dev/null 2>&1 &
 wm=$!
@@ -95,10 +95,11 @@ QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" >/dev/null 2>&
 app=$!
 wait_for_window || fail "the window did not appear"
 await_silence
-# Left pan: 1 and 9; the empty result box; right pan: 6; "Изчисли"; back to
-# the result box; then "Изчисти".
-for key in Tab Down End Tab Tab Home Tab Tab Tab space \
-    shift+Tab shift+Tab shift+Tab shift+Tab Tab Tab space; do
+# Left pan: 1 and 9; the empty result box; right pan: 6; "Изчисли", twice;
+# back to the result box; "Изчисти"; then "Избира" and the values 2, 5 and 7.
+for key in Tab Down End Tab Tab Home Tab Tab Tab space space \
+    shift+Tab shift+Tab shift+Tab shift+Tab Tab Tab space \
+    Tab Tab Tab Down space 2 5 7; do
     xdotool key "$key"
     await_silence
 done
@@ -132,27 +133,39 @@ in_order() { # in_order FILE PHRASE...
 in_order "$work/spoken" 'Философия, Логика, везна и тежести' 'Ляво' '1, 6 и 9' \
     'Тежестта 1 е в лявото блюдо.' 'Тежестта 9 е в лявото блюдо.' 'Измервана маса' \
     'Дясно' 'Тежестта 6 е в дясното блюдо.' 'Изчисли' \
-    'Резултатът е 1 плюс 9 минус 6 равно на 4.' 'Дясно' 'Измервана маса' \
+    '1 плюс 9 минус 6 е равно на 4.' '1 плюс 9 минус 6 е равно на 4.' 'Дясно' 'Измервана маса' \
     '1 плюс 9 минус 6 равно на 4' 'Изчисти' \
-    'Везната е изчистена. Можете да поставите тежестите 1, 6 и 9.'
+    'Везната е изчистена. Можете да поставите тежестите 1, 6 и 9.' \
+    'Режим Избира. Изберете три тежести от списъка Налични.' 'Налични' \
+    'Избрахте 2. Изберете още две тежести.' 'Избрахте 5. Изберете още една тежест.' \
+    'Избрахте 7. Избрани са 2, 5 и 7. Вече можете да изберете режим Измерва.'
 in_order "$work/synthesized" 'Ляво' 'Тежестта 1 е в лявото блюдо' 'Тежестта 9 е в лявото блюдо' \
-    'Дясно' 'Тежестта 6 е в дясното блюдо' 'Резултатът е 1 плюс 9 минус 6 равно на 4' \
+    'Дясно' 'Тежестта 6 е в дясното блюдо' '1 плюс 9 минус 6 е равно на 4' \
     'Измервана маса' '1 плюс 9 минус 6 равно на 4' \
-    'Везната е изчистена. Можете да поставите тежестите 1, 6 и 9'
+    'Везната е изчистена. Можете да поставите тежестите 1, 6 и 9' \
+    'Режим Избира. Изберете три тежести от списъка Налични' 'Изберете още две тежести' \
+    'Изберете още една тежест' 'Вече можете да изберете режим Измерва'
 # The notices reach a braille display too (Orca logs its lines without one).
 grep -a 'BRAILLE LINE:' "$work/orca.out" | sed "s/^.*BRAILLE LINE: *'//; s/'$//" >"$work/braille"
 in_order "$work/braille" 'Тежестта 1 е в лявото блюдо.' 'Тежестта 6 е в дясното блюдо.' \
-    'Резултатът е 1 плюс 9 минус 6 равно на 4.' 'Измервана маса 1 плюс 9 минус 6 равно на 4' \
-    'Везната е изчистена. Можете да поставите тежестите 1, 6 и 9.'
+    '1 плюс 9 минус 6 е равно на 4.' 'Измервана маса 1 плюс 9 минус 6 равно на 4' \
+    'Везната е изчистена. Можете да поставите тежестите 1, 6 и 9.' 'Изберете още две тежести.'
 # Marks read aloud as words a pupil would hear in the middle of arithmetic.
 heard_marks=$(grep -n 'двоеточие\|тире' "$work/synthesized")
 [ -z "$heard_marks" ] || fail "the synthesizer was asked to say marks: $heard_marks"
-# Each consequence is told once.
-for sentence in 'Тежестта 1 е в лявото блюдо.' 'Тежестта 9 е в лявото блюдо.' 'Тежестта 6 е в дясното блюдо.' \
-    'Резултатът е 1 плюс 9 минус 6 равно на 4.' 'Везната е изчистена. Можете да поставите тежестите 1, 6 и 9.'; do
-    count=$(grep -cF -- "$sentence" "$work/spoken")
-    [ "$count" -eq 1 ] || fail "Orca said $count times: $sentence"
-done
+# Each consequence is told once, and the result once for each press.
+told() { # told TIMES SENTENCE...
+    local times=$1 sentence count
+    shift
+    for sentence in "$@"; do
+        count=$(grep -cF -- "$sentence" "$work/spoken")
+        [ "$count" -eq "$times" ] || fail "Orca said $count times, not $times: $sentence"
+    done
+}
+told 1 'Тежестта 1 е в лявото блюдо.' 'Тежестта 9 е в лявото блюдо.' 'Тежестта 6 е в дясното блюдо.' \
+    'Везната е изчистена. Можете да поставите тежестите 1, 6 и 9.' 'Изберете още две тежести.' \
+    'Изберете още една тежест.' 'Вече можете да изберете режим Измерва.'
+told 2 '1 плюс 9 минус 6 е равно на 4.'
 # The result box on its last visit: its text once, whole, and nothing selected.
 last_visit=$(sed -n '/^Изчисли/,$p' "$work/spoken" | sed -n '/Измервана маса/,/Изчисти/p')
 [ "$(grep -c '1 плюс 9 минус 6 равно на 4' <<<"$last_visit")" -eq 1 ] ||
@@ -163,5 +176,5 @@ grep -q 'избран' <<<"$last_visit" && fail "the result box was read as sele
 loud=$(od -An -v -t d2 -w2 "$work/heard.raw" | awk '$1 > 2000 || $1 < -2000 { n++ } END { print n + 0 }')
 echo "samples heard: $(($(stat -c %s "$work/heard.raw") / 2)), loud ones: $loud"
 [ "$loud" -gt 1600 ] || fail "no speech reached the speakers"
-echo "ok: the pupil heard the title, the pan's weights, each placing, the result and the result box in words;"
-echo "    the notices reached braille"
+echo "ok: the pupil heard the title, the pan's weights, each placing, the result (again on a second press)"
+echo "    and the result box in words, and what is still to choose; the notices reached braille"

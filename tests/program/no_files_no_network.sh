@@ -18,7 +18,7 @@ fi
 work=$(mktemp -d)
 trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
 
-source "$(dirname "$0")/virtual_display.sh"
+source "$(dirname "$0")/../support/virtual_display.sh"
 start_virtual_display "$work"
 export QT_QPA_PLATFORM=xcb
 

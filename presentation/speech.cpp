@@ -1,0 +1,209 @@
+// SPDX-FileCopyrightText: 2026 The Kvelmor developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "speech.h"
+
+#include <algorithm>
+
+using namespace control;
+
+namespace {
+
+std::u16string widened(std::string_view ascii) {
+    return {ascii.begin(), ascii.end()};
+}
+
+bool isDigit(char16_t c) {
+    return c >= u'0' && c <= u'9';
+}
+
+// "2", "2 и 5", "2, 5 и 7": a list as one says it aloud.
+std::u16string spokenList(const std::vector<std::string>& items) {
+    std::u16string said;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (i > 0)
+            said += i + 1 == items.size() ? u" и " : u", ";
+        said += spokenEntry(items[i]);
+    }
+    return said;
+}
+
+// An unfinished choice of weights ends when the available list falls below
+// seven values; how many are still to choose, 0 when none is being chosen.
+int stillToChoose(const FormState& state) {
+    const ListBox& available = state.List1(availableList);
+    if (!available.Visible() || state.Option1(measuring).Enabled)
+        return 0;
+    return std::max(0, available.ListCount() - 6);
+}
+
+std::u16string choosingGuide(int left) {
+    switch (left) {
+    case 1:
+        return u"Изберете още една тежест.";
+    case 2:
+        return u"Изберете още две тежести.";
+    default:
+        return u"Изберете три тежести от списъка Налични.";
+    }
+}
+
+// The weights the pans hold are those that can still be placed; while a
+// choice is unfinished, what is still to choose comes first.
+std::u16string placeable(const FormState& state) {
+    if (const int left = stillToChoose(state))
+        return choosingGuide(left);
+    const ListBox& pan = state.List1(leftPan);
+    switch (pan.ListCount()) {
+    case 0:
+        return u"Няма тежести за поставяне.";
+    case 1:
+        return u"Можете да поставите тежестта " + spokenList(pan.items()) + u".";
+    default:
+        return u"Можете да поставите тежестите " + spokenList(pan.items()) + u".";
+    }
+}
+
+// The one value that is in the list now and was not before.
+std::string added(const ListBox& before, const ListBox& after) {
+    for (const std::string& text : after.items())
+        if (std::find(before.items().begin(), before.items().end(), text) == before.items().end())
+            return text;
+    return {};
+}
+
+std::u16string placing(const FormState& before, const FormState& after) {
+    const ListBox& placed = after.List1(placedList);
+    if (placed.ListCount() > before.List1(placedList).ListCount()) {
+        // A weight from the right pan is recorded with a minus sign.
+        const std::string& entry = placed.items().back();
+        return entry.starts_with('-')
+                   ? u"Тежестта " + widened(entry.substr(1)) + u" е в дясното блюдо."
+                   : u"Тежестта " + widened(entry) + u" е в лявото блюдо.";
+    }
+    const std::string chosen = added(before.List1(selectedList), after.List1(selectedList));
+    if (chosen.empty())
+        return {};
+    std::u16string sentence = u"Избрахте " + widened(chosen) + u".";
+    if (const int left = stillToChoose(after))
+        return sentence + u" " + choosingGuide(left);
+    if (!before.Option1(measuring).Enabled && after.Option1(measuring).Enabled)
+        sentence += u" Избрани са " + spokenList(after.List1(selectedList).items()) +
+                    u". Вече можете да изберете режим Измерва.";
+    return sentence;
+}
+
+// The result as one sentence: "9 минус 6 плюс 1 е равно на 4."
+std::u16string result(const FormState& state) {
+    const std::u16string shown = widened(state.Text2(0).Text);
+    const std::size_t equals = shown.find(u" = ");
+    if (equals != std::u16string::npos)
+        return spokenExpression(shown.substr(0, equals)).text + u" е равно на " +
+               spokenExpression(shown.substr(equals + 3)).text + u".";
+    const std::u16string value = u"Резултатът е " + spokenExpression(shown).text + u".";
+    return state.List1(placedList).ListCount() == 0 ? u"Няма поставени тежести. " + value : value;
+}
+
+} // namespace
+
+std::u16string spokenEntry(std::string_view entry) {
+    return entry.starts_with('-') ? u"минус " + widened(entry.substr(1)) : widened(entry);
+}
+
+std::u16string spokenItems(const ListBox& box) {
+    return box.ListCount() == 0 ? u"празен" : spokenList(box.items());
+}
+
+SpokenText spokenExpression(std::u16string_view shown) {
+    // Sign by sign, so that each spoken word knows the sign it reads: a minus
+    // before a digit is the number's own sign, "минус" and then the number.
+    SpokenText spoken;
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        const char16_t sign = shown[i];
+        const bool beforeDigit = i + 1 < shown.size() && isDigit(shown[i + 1]);
+        std::u16string_view word(&shown[i], 1);
+        if (sign == u'-')
+            word = beforeDigit ? u"минус " : u"минус";
+        else if (sign == u'+')
+            word = u"плюс";
+        else if (sign == u'=')
+            word = u"равно на";
+        spoken.text += word;
+        spoken.shownOffset.insert(spoken.shownOffset.end(), word.size(), static_cast<int>(i));
+    }
+    return spoken;
+}
+
+SpokenText spokenProse(std::u16string_view shown) {
+    SpokenText spoken;
+    const auto n = static_cast<int>(shown.size());
+    const auto at = [&](int i) { return i >= 0 && i < n ? shown[i] : u'\0'; };
+    // An operand is a number or a weight's name, "a1".
+    const auto operandStarts = [&](int i) {
+        return isDigit(at(i)) || (at(i) == u'a' && isDigit(at(i + 1)));
+    };
+    const auto digitsFrom = [&](int i) {
+        while (isDigit(at(i)))
+            ++i;
+        return i;
+    };
+    const auto say = [&spoken](std::u16string_view words, int from) {
+        spoken.text += words;
+        spoken.shownOffset.insert(spoken.shownOffset.end(), words.size(), from);
+    };
+    for (int i = 0; i < n; ++i) {
+        const char16_t c = shown[i];
+        if (c == u' ' && at(i + 1) == u'-' && at(i + 2) == u' ') {
+            // A dash between words is a pause, as a comma is.
+            say(u",", i + 1);
+            ++i;
+        } else if ((c == u'-' || c == u'+') && operandStarts(i + 1)) {
+            const std::u16string_view word = c == u'-' ? u"минус" : u"плюс";
+            if (isDigit(at(i - 1)))
+                say(u" ", i);
+            say(word, i);
+            say(u" ", i);
+        } else if (c == u',' && isDigit(at(i - 1)) && (operandStarts(i + 1) || at(i + 1) == u'-')) {
+            say(u", ", i);
+        } else if (const int dots = digitsFrom(i + 1);
+                   c == u'[' && dots > i + 1 && at(dots) == u'.' && at(dots + 1) == u'.' &&
+                   digitsFrom(dots + 2) > dots + 2 && at(digitsFrom(dots + 2)) == u']') {
+            // "[1..10]": a range of numbers.
+            const int end = digitsFrom(dots + 2);
+            say(u"от ", i);
+            for (int k = i + 1; k < dots; ++k)
+                say(shown.substr(k, 1), k);
+            say(u" до ", dots);
+            for (int k = dots + 2; k < end; ++k)
+                say(shown.substr(k, 1), k);
+            i = end;
+        } else {
+            say(shown.substr(i, 1), i);
+        }
+    }
+    return spoken;
+}
+
+std::u16string announcementFor(const FormState& before, const FormState& after,
+                               const UserAction& action) {
+    using Kind = UserAction::Kind;
+    switch (action.kind) {
+    case Kind::selectRow:
+        return placing(before, after);
+    case Kind::pressButton:
+        // Pressed again, "Изчисли" says the result again, for whoever missed it.
+        if (action.index == calculate)
+            return result(after);
+        if (action.index == clear && before != after)
+            return u"Везната е изчистена. " + placeable(after);
+        return {};
+    case Kind::selectMode:
+        if (before == after)
+            return {};
+        if (action.index == choosing)
+            return u"Режим Избира. " + choosingGuide(3);
+        return u"Режим Измерва. " + placeable(after);
+    }
+    return {};
+}

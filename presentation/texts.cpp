@@ -1,0 +1,46 @@
+// SPDX-FileCopyrightText: 2026 The Kvelmor developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "texts.h"
+
+std::u16string failureReport(std::string_view what) {
+    return u"Възникна грешка и програмата ще бъде затворена.\n\n" + fromUtf8(what);
+}
+
+std::u16string fromUtf8(std::string_view text) {
+    std::u16string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const int length = lead < 0x80       ? 1
+                           : lead >> 5 == 6  ? 2
+                           : lead >> 4 == 14 ? 3
+                           : lead >> 3 == 30 ? 4
+                                             : 0;
+        char32_t code = length == 1 ? lead : lead & (0x7f >> length);
+        bool valid = length > 0 && i + length <= text.size();
+        for (int k = 1; valid && k < length; ++k) {
+            const auto next = static_cast<unsigned char>(text[i + k]);
+            valid = next >> 6 == 2;
+            code = code << 6 | (next & 0x3f);
+        }
+        // Overlong forms, surrogates and values past U+10FFFF are not characters.
+        constexpr char32_t least[] = {0, 0, 0x80, 0x800, 0x10000};
+        valid =
+            valid && code >= least[length] && code <= 0x10ffff && (code < 0xd800 || code > 0xdfff);
+        if (!valid) {
+            out += u'\ufffd';
+            ++i;
+            continue;
+        }
+        if (code >= 0x10000) {
+            out += static_cast<char16_t>(0xd800 + ((code - 0x10000) >> 10));
+            out += static_cast<char16_t>(0xdc00 + ((code - 0x10000) & 0x3ff));
+        } else {
+            out += static_cast<char16_t>(code);
+        }
+        i += length;
+    }
+    return out;
+}

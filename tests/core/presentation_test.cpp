@@ -1,0 +1,342 @@
+// SPDX-FileCopyrightText: 2026 The Kvelmor developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "layout.h"
+#include "list_keys.h"
+#include "session.h"
+#include "speech.h"
+#include "step.h"
+#include "texts.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <regex>
+#include <set>
+
+using namespace control;
+
+namespace {
+
+std::string utf8(std::u16string_view text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char32_t c = text[i];
+        if (c >= 0xd800 && c < 0xdc00 && i + 1 < text.size())
+            c = 0x10000 + ((c - 0xd800) << 10) + (text[++i] - 0xdc00);
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+        } else if (c < 0x800) {
+            out += static_cast<char>(0xc0 | c >> 6);
+            out += static_cast<char>(0x80 | (c & 0x3f));
+        } else if (c < 0x10000) {
+            out += static_cast<char>(0xe0 | c >> 12);
+            out += static_cast<char>(0x80 | (c >> 6 & 0x3f));
+            out += static_cast<char>(0x80 | (c & 0x3f));
+        } else {
+            out += static_cast<char>(0xf0 | c >> 18);
+            out += static_cast<char>(0x80 | (c >> 12 & 0x3f));
+            out += static_cast<char>(0x80 | (c >> 6 & 0x3f));
+            out += static_cast<char>(0x80 | (c & 0x3f));
+        }
+    }
+    return out;
+}
+
+// Every control where the window must show it, in twips.
+struct Placement {
+    const char* name;
+    Rect twips;
+    std::optional<Rgb> background;
+    int tabIndex;
+};
+
+const Rgb caption{255, 192, 128};
+const Placement designed[] = {
+    {"Label1(0)", {960, 0, 4575, 375}, caption, 2},
+    {"Label1(1)", {240, 480, 855, 375}, caption, 9},
+    {"Label1(2)", {4560, 480, 855, 375}, caption, 10},
+    {"Label1(3)", {1680, 2760, 2295, 375}, caption, 11},
+    {"Label1(4)", {4560, 2040, 975, 375}, caption, 18},
+    {"Label1(5)", {5640, 2040, 975, 375}, caption, 19},
+    {"List1(0)", {240, 840, 855, 915}, {}, 3},
+    {"List1(1)", {4560, 840, 855, 915}, {}, 5},
+    {"List1(2)", {240, 2040, 855, 630}, {}, 7},
+    {"List1(3)", {4560, 2400, 975, 1200}, {}, 16},
+    {"List1(4)", {5640, 2400, 975, 1200}, {}, 17},
+    {"Frame1", {5640, 840, 1575, 975}, Rgb{192, 192, 255}, 13},
+    {"Option1(0)", {120, 240, 1335, 285}, Rgb{255, 192, 255}, 14},
+    {"Option1(1)", {120, 600, 1335, 285}, Rgb{255, 192, 255}, 15},
+    {"Picture1", {1320, 600, 2985, 2055}, {}, 12},
+    {"Command1(0)", {120, 2760, 1095, 375}, Rgb{128, 255, 128}, 8},
+    {"Command1(1)", {120, 3240, 1095, 375}, Rgb{255, 128, 128}, 6},
+    {"Text2(0)", {1320, 3120, 3015, 495}, {}, 4},
+    {"Text1(0)", {120, 3720, 6735, 1335}, {}, 0},
+    {"Text1(1)", {600, 3960, 6735, 1815}, {}, 1},
+};
+
+class Layout : public testing::TestWithParam<Placement> {};
+
+TEST_P(Layout, eachControlStandsWhereDesigned) {
+    const Control& control = controlNamed(GetParam().name);
+    EXPECT_EQ(control.twips, GetParam().twips);
+    EXPECT_EQ(control.background, GetParam().background);
+    EXPECT_EQ(control.tabIndex, GetParam().tabIndex);
+    // Every control a screen reader can reach says what it is.
+    EXPECT_FALSE(control.caption.empty() && control.accessibleName.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Window, Layout, testing::ValuesIn(designed),
+                         [](const testing::TestParamInfo<Placement>& info) {
+                             std::string name = info.param.name;
+                             std::erase(name, '(');
+                             std::erase(name, ')');
+                             return name;
+                         });
+
+TEST(Layout, theWindowAndItsControlsAsAWhole) {
+    EXPECT_EQ(controls().size(), std::size(designed));
+    std::set<int> tabs;
+    for (const Control& control : controls())
+        tabs.insert(control.tabIndex);
+    EXPECT_EQ(tabs.size(), controls().size()) << "two controls share a place in the focus order";
+    EXPECT_EQ(pixels(clientTwips), (Rect{0, 0, 494, 345}));
+    EXPECT_EQ(windowBackground, (Rgb{192, 192, 255}));
+    EXPECT_EQ(pixels(controlNamed("Picture1").twips), (Rect{88, 40, 199, 137}));
+    EXPECT_EQ(controlNamed("Option1(1)").container, "Frame1");
+    EXPECT_EQ(arrayIndex(controlNamed("List1(3)")), 3);
+    EXPECT_EQ(arrayIndex(controlNamed("Frame1")), -1);
+    EXPECT_TRUE(controlNamed("Text1(1)").hidden);
+    EXPECT_EQ(controlNamed("Label1(0)").caption, u"Логика - везна и комбинации от тежести ");
+    EXPECT_THROW(controlNamed("List1(5)"), std::out_of_range);
+}
+
+// One step of a session: select the row with this text in a list, press a
+// button or select a mode.
+struct Step {
+    UserAction::Kind kind;
+    std::int16_t index;
+    const char* text = "";
+};
+
+struct SentenceCase {
+    const char* name;
+    std::vector<Step> steps;
+    std::u16string_view spoken; // for the last step
+};
+
+using K = UserAction::Kind;
+const Step left9{K::selectRow, 0, "9"}, right6{K::selectRow, 1, "6"}, left1{K::selectRow, 0, "1"};
+const Step calculate{K::pressButton, 0}, clear{K::pressButton, 1};
+const Step choose{K::selectMode, 1}, measure{K::selectMode, 0};
+const Step pick2{K::selectRow, 3, "2"}, pick5{K::selectRow, 3, "5"}, pick7{K::selectRow, 3, "7"};
+
+// What a screen reader hears for the last step of each session, and nothing
+// for a step that changed nothing.
+const SentenceCase sentences[] = {
+    {"leftPan", {left9}, u"Тежестта 9 е в лявото блюдо."},
+    {"rightPan", {left9, right6}, u"Тежестта 6 е в дясното блюдо."},
+    {"result", {left9, right6, left1, calculate}, u"9 минус 6 плюс 1 е равно на 4."},
+    {"resultFromTheRightPanFirst",
+     {right6, left1, calculate},
+     u"минус 6 плюс 1 е равно на минус 5."},
+    {"resultOfOneWeight", {left9, calculate}, u"Резултатът е 9."},
+    {"resultOfNothingPlaced", {calculate}, u"Няма поставени тежести. Резултатът е 0."},
+    {"resultAgainForWhoeverMissedIt",
+     {left9, right6, calculate, calculate},
+     u"9 минус 6 е равно на 3."},
+    {"clear", {left9, clear}, u"Везната е изчистена. Можете да поставите тежестите 1, 6 и 9."},
+    {"clearAClearBalance", {clear}, u""},
+    {"placedList", {left9, {K::selectRow, 2, "9"}}, u""},
+    {"choosing", {choose}, u"Режим Избира. Изберете три тежести от списъка Налични."},
+    {"aValue", {choose, pick2}, u"Избрахте 2. Изберете още две тежести."},
+    {"aSecondValue", {choose, pick2, pick7}, u"Избрахте 7. Изберете още една тежест."},
+    {"theThirdValue",
+     {choose, pick2, pick7, pick5},
+     u"Избрахте 5. Избрани са 2, 5 и 7. Вече можете да изберете режим Измерва."},
+    {"aFourthValue", {choose, pick2, pick7, pick5, {K::selectRow, 3, "1"}}, u""},
+    {"measuring",
+     {choose, pick2, pick7, pick5, measure},
+     u"Режим Измерва. Можете да поставите тежестите 2, 5 и 7."},
+    {"clearAfterTheChoice",
+     {choose, pick2, pick7, pick5, clear},
+     u"Везната е изчистена. Можете да поставите тежестите 2, 5 и 7."},
+    {"clearWithOneChosen",
+     {choose, pick2, clear},
+     u"Везната е изчистена. Изберете още две тежести."},
+    {"clearWithTwoChosen",
+     {choose, pick2, pick7, clear},
+     u"Везната е изчистена. Изберете още една тежест."},
+    {"clearWithNoneChosen",
+     {choose, calculate, clear},
+     u"Везната е изчистена. Изберете три тежести от списъка Налични."},
+    {"clearBeforeChoosingAnyChangesNothing", {choose, clear}, u""},
+    {"aValueAfterClear", {choose, pick2, clear, pick7}, u"Избрахте 7. Изберете още една тежест."},
+};
+
+class Sentences : public testing::TestWithParam<SentenceCase> {};
+
+TEST_P(Sentences, eachConsequenceIsSaidForTheEar) {
+    FormState state = loadedState();
+    StepOutcome last;
+    for (const Step& s : GetParam().steps) {
+        UserAction action{s.kind, s.index};
+        if (s.kind == K::selectRow) {
+            const Items& items = itemsOf(state, s.index);
+            action.row =
+                static_cast<int>(std::find(items.begin(), items.end(), s.text) - items.begin());
+        }
+        last = step(state, action);
+        ASSERT_FALSE(last.failure);
+        // Marks that a synthesizer reads aloud ("двоеточие", "тире"), or drops.
+        const std::string said = utf8(last.announcement);
+        EXPECT_FALSE(std::regex_search(said, std::regex(":| - |=|\\+|-[0-9]"))) << said;
+    }
+    EXPECT_EQ(utf8(last.announcement), utf8(GetParam().spoken));
+}
+
+INSTANTIATE_TEST_SUITE_P(Speech, Sentences, testing::ValuesIn(sentences),
+                         [](const testing::TestParamInfo<SentenceCase>& info) {
+                             return std::string(info.param.name);
+                         });
+
+TEST(Speech, oneWeightLeftToPlaceIsSingular) {
+    FormState before = loadedState();
+    FormState after = before;
+    for (std::int16_t pan : {leftPan, rightPan}) {
+        after.List1(pan).RemoveItem(2);
+        after.List1(pan).RemoveItem(1);
+    }
+    before.Text2(0).Text = "9";
+    EXPECT_EQ(utf8(announcementFor(before, after, {K::pressButton, control::clear})),
+              "Везната е изчистена. Можете да поставите тежестта 1.");
+}
+
+TEST(Speech, listsAreSaidAsOneSaysThem) {
+    EXPECT_EQ(utf8(spokenEntry("-6")), "минус 6");
+    EXPECT_EQ(utf8(spokenItems(ListBox())), "празен");
+    EXPECT_EQ(utf8(spokenItems(ListBox({"9"}, false))), "9");
+    EXPECT_EQ(utf8(spokenItems(ListBox({"1", "-6"}, false))), "1 и минус 6");
+    EXPECT_EQ(utf8(spokenItems(ListBox({"1", "6", "9"}, false))), "1, 6 и 9");
+}
+
+// Shown text and its words, and for one spoken word the shown characters it reads.
+struct Reading {
+    const char* name;
+    bool expression;
+    std::u16string_view shown;
+    std::u16string_view spoken;
+    std::u16string_view word;
+    int shownFrom; // the first shown character the word reads
+};
+
+const Reading readings[] = {
+    {"expression", true, u"9 - 6 + 1 = 4", u"9 минус 6 плюс 1 равно на 4", u"плюс", 6},
+    {"negativeFirst", true, u"-6 + 1 = -5", u"минус 6 плюс 1 равно на минус 5", u"равно на", 7},
+    {"oneWeight", true, u"9", u"9", u"9", 0},
+    {"title", false, u"Философия - Логика, везна и тежести", u"Философия, Логика, везна и тежести",
+     u",", 10},
+    {"combination", false, u" 14.  Предмет с тегло:  a1+a2-a3;",
+     u" 14.  Предмет с тегло:  a1 плюс a2 минус a3;", u"минус", 29},
+    {"allOnTheOtherPan", false, u" 17.  Предмет с тегло:  -a1+a2+a3",
+     u" 17.  Предмет с тегло:  минус a1 плюс a2 плюс a3", u"минус", 24},
+    {"interval", false, u"естествено число от интервала [1..10].",
+     u"естествено число от интервала от 1 до 10.", u" до ", 32},
+    {"listsWithoutBlanks", false, u"тежести, a1,a2,a3. При тежести: 1,6,9 могат",
+     u"тежести, a1, a2, a3. При тежести: 1, 6, 9 могат", u", 6", 33},
+    {"negativeNumbers", false, u"комбинации: -16, -14, 1, 2, 3, 14, 15,16.",
+     u"комбинации: минус 16, минус 14, 1, 2, 3, 14, 15, 16.", u"минус 14", 17},
+    {"hyphenatedWordsStay", false, u"най-малката; On-Click", u"най-малката; On-Click", u"-", 3},
+};
+
+class Readings : public testing::TestWithParam<Reading> {};
+
+TEST_P(Readings, shownTextIsSaidInWordsThatKnowTheirPlace) {
+    const Reading& r = GetParam();
+    const SpokenText spoken = r.expression ? spokenExpression(r.shown) : spokenProse(r.shown);
+    EXPECT_EQ(utf8(spoken.text), utf8(r.spoken));
+    ASSERT_EQ(spoken.shownOffset.size(), spoken.text.size());
+    EXPECT_TRUE(std::is_sorted(spoken.shownOffset.begin(), spoken.shownOffset.end()));
+    const std::size_t at = spoken.text.find(r.word);
+    ASSERT_NE(at, std::u16string::npos);
+    EXPECT_EQ(spoken.shownOffset[at], r.shownFrom);
+    EXPECT_LT(spoken.shownOffset.back(), static_cast<int>(r.shown.size()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Speech, Readings, testing::ValuesIn(readings),
+                         [](const testing::TestParamInfo<Reading>& info) {
+                             return std::string(info.param.name);
+                         });
+
+struct KeyCase {
+    const char* name;
+    ListKey key;
+    std::u16string_view typed;
+    int current;
+    std::optional<int> row;
+};
+
+const std::vector<std::string> values{"1", "2", "3", "4", "5", "6", "7", "8", "9"};
+const KeyCase keyCases[] = {
+    {"downFromNone", ListKey::down, u"", -1, 0},
+    {"upFromNone", ListKey::up, u"", -1, 0},
+    {"downStopsAtTheEnd", ListKey::down, u"", 8, 8},
+    {"upStopsAtTheTop", ListKey::up, u"", 0, 0},
+    {"pageDownKeepsARowInSight", ListKey::pageDown, u"", 1, 4},
+    {"pageUpFromNone", ListKey::pageUp, u"", -1, 0},
+    {"pageUpStopsAtTheTop", ListKey::pageUp, u"", 2, 0},
+    {"home", ListKey::home, u"", 5, 0},
+    {"end", ListKey::end, u"", 2, 8},
+    {"typedDigit", ListKey::other, u"5", -1, 4},
+    {"typedDigitNotThere", ListKey::other, u"0", 3, std::nullopt},
+    {"typedBlank", ListKey::other, u" ", 3, std::nullopt},
+    {"noText", ListKey::other, u"", 3, std::nullopt},
+};
+
+class Keys : public testing::TestWithParam<KeyCase> {};
+
+TEST_P(Keys, aKeyLeadsToItsRow) {
+    const KeyCase& k = GetParam();
+    EXPECT_EQ(rowForKey(k.key, k.typed, values, k.current, 4), k.row);
+}
+
+INSTANTIATE_TEST_SUITE_P(ListBox, Keys, testing::ValuesIn(keyCases),
+                         [](const testing::TestParamInfo<KeyCase>& info) {
+                             return std::string(info.param.name);
+                         });
+
+TEST(ListBox, keysInAnEmptyListLeadNowhereAndTypingWrapsAround) {
+    EXPECT_EQ(rowForKey(ListKey::home, u"", {}, -1, 4), std::nullopt);
+    EXPECT_EQ(rowForKey(ListKey::other, u"a", {"a1", "b", "A2"}, 0, 4), 2);
+    EXPECT_EQ(rowForKey(ListKey::other, u"a", {"a1", "b", "A2"}, 2, 4), 0);
+    EXPECT_EQ(rowForKey(ListKey::pageDown, u"", values, 0, 1), 1);
+}
+
+TEST(Step, aRunTimeErrorEndsTheStepWithItsReport) {
+    FormState state = loadedState();
+    const StepOutcome placed = step(state, {K::selectRow, leftPan, 0});
+    EXPECT_TRUE(placed.ran);
+    EXPECT_FALSE(placed.failure);
+    // Pans out of step: the right pan has no row 1 to remove.
+    state.List1(rightPan).RemoveItem(1);
+    const StepOutcome failed = step(state, {K::selectRow, leftPan, 1});
+    EXPECT_FALSE(failed.ran);
+    EXPECT_TRUE(failed.announcement.empty());
+    ASSERT_TRUE(failed.failure);
+    const std::string report = utf8(*failed.failure);
+    EXPECT_TRUE(report.starts_with("Възникна грешка и програмата ще бъде затворена.\n\n"))
+        << report;
+    EXPECT_NE(report.find("RemoveItem"), std::string::npos) << report;
+    EXPECT_EQ(utf8(failureTitle), "Грешка при изпълнение");
+}
+
+TEST(Texts, utf8IsReadWholeAndMalformedBytesAreMarked) {
+    EXPECT_EQ(fromUtf8("a1 \xd0\x96 \xe2\x82\xac \xf0\x9f\x98\x80"), u"a1 Ж € \U0001F600");
+    EXPECT_EQ(fromUtf8("\xd0"), u"\ufffd");
+    EXPECT_EQ(fromUtf8("\xc0\xaf!"), u"\ufffd\ufffd!");
+    EXPECT_EQ(fromUtf8("\xed\xa0\x80"), u"\ufffd\ufffd\ufffd");
+    EXPECT_EQ(utf8(fromUtf8("Ляво")), "Ляво");
+}
+
+} // namespace
