@@ -9,17 +9,20 @@
 
 class QListWidget;
 
+// Qt 6.5 and later let a list tell assistive technology which items are
+// selected, and select one.
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
+using ListSelection = QAccessibleSelectionInterface;
+#else
+struct ListSelection {};
+#endif
+
 // A list box as assistive technology sees it: a list with its name, what it
 // holds as its description ("1, 6 и 9", "празен"), and one item per row,
 // named as the row is said ("минус 6"). Qt's own interface for item views
 // gives the name as the help text too, which Orca 48 reads after the items,
 // so every list would say its name twice; this one has no help text.
-class ListAccessible : public QAccessibleWidget
-#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
-    ,
-                       public QAccessibleSelectionInterface
-#endif
-{
+class ListAccessible : public QAccessibleWidget, public ListSelection {
   public:
     explicit ListAccessible(QListWidget* list);
     ~ListAccessible() override;
