@@ -5,15 +5,26 @@
 # The program for Windows as a teacher gets it: an installer for one user,
 # which needs no administrator rights, and a zip to run from anywhere. Both
 # hold the one executable, the GPL and the notices of everything linked into
-# it, with where its exact sources are.
+# it; beside them goes the complete source of all of it. Made only where
+# what they must say is given: scripts/windows gives it all.
 set(KVELMOR_QT_NOTICES "" CACHE FILEPATH "Notices of the static Qt and the libraries it bundles")
 set(KVELMOR_QT_BUILD_INFO "" CACHE FILEPATH "Where the static Qt's sources are and how it was built")
-foreach(file IN ITEMS "${KVELMOR_QT_NOTICES}" "${KVELMOR_QT_BUILD_INFO}")
+set(KVELMOR_QT_SOURCE "" CACHE PATH "The source of that Qt as built, to go beside the packages")
+set(KVELMOR_RUNTIME_NOTICES /usr/share/doc/mingw-w64-x86-64-dev/copyright
+    /usr/share/doc/gcc-mingw-w64-base/copyright
+    CACHE STRING "The notices of the compiler's runtime linked into the program")
+set(missing "")
+foreach(file IN LISTS KVELMOR_QT_NOTICES KVELMOR_QT_BUILD_INFO KVELMOR_QT_SOURCE KVELMOR_RUNTIME_NOTICES)
     if(NOT EXISTS "${file}")
-        message(FATAL_ERROR "Windows packages need KVELMOR_QT_NOTICES and KVELMOR_QT_BUILD_INFO "
-                            "(scripts/windows sets them); not found: '${file}'")
+        list(APPEND missing "'${file}'")
     endif()
 endforeach()
+if(missing OR NOT KVELMOR_QT_SOURCE)
+    list(JOIN missing ", " missing)
+    message(STATUS "No installer and zip: they need KVELMOR_QT_NOTICES, KVELMOR_QT_BUILD_INFO, "
+                   "KVELMOR_QT_SOURCE and KVELMOR_RUNTIME_NOTICES; not found: ${missing}")
+    return()
+endif()
 
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
     ${KVELMOR_QT_NOTICES} ${KVELMOR_QT_BUILD_INFO} ${PROJECT_SOURCE_DIR}/LICENSES/GPL-3.0-or-later.txt)
@@ -47,13 +58,24 @@ if(commit)
 endif()
 set(windows_dir ${PROJECT_BINARY_DIR}/windows)
 write_windows_text(${windows_dir}/COPYING.txt ${PROJECT_SOURCE_DIR}/LICENSES/GPL-3.0-or-later.txt)
+file(GLOB qt_source RELATIVE ${KVELMOR_QT_SOURCE} ${KVELMOR_QT_SOURCE}/*)
+list(SORT qt_source)
+list(JOIN qt_source "\n  " qt_source_list)
 write_windows_text(${windows_dir}/NOTICES.txt
     "kvelmor ${PROJECT_VERSION} is free software under the GNU General Public License, version 3 or
-later (COPYING.txt). Its source is the kvelmor source tree${commit}, and scripts/windows there
-builds this program from it on Debian.
+later (COPYING.txt).
+
+Its complete source, and that of everything built into kvelmor.exe, comes with this program in the
+folder kvelmor-${PROJECT_VERSION}-windows-x64-source beside the installer and the zip:
+  kvelmor-${PROJECT_VERSION}-source.tar.gz, this program's source tree${commit};
+  ${qt_source_list},
+  Debian's source package of the Qt built in (see below).
+Whoever passes on the installer or the zip passes on that folder with it. To build the same program
+again, on Debian 12 or 13: unpack kvelmor-${PROJECT_VERSION}-source.tar.gz and run scripts/windows in
+it; it builds this Qt from the same source, which it fetches from Debian's archive.
 
 kvelmor.exe has these linked into it, each under the licence that follows:
-- Qt, with the libraries it bundles (zlib, libpng, FreeType, HarfBuzz, PCRE2 and others),
+- Qt, with the libraries it bundles (zlib, libpng, HarfBuzz, PCRE2 and others),
 - the runtime of MinGW-w64 (its C runtime and winpthreads) and of GCC (libstdc++, libgcc),
   from Debian's packages mingw-w64-x86-64-dev and gcc-mingw-w64-x86-64-posix-runtime.
 "
@@ -63,13 +85,9 @@ kvelmor.exe has these linked into it, each under the licence that follows:
 "
     ${KVELMOR_QT_NOTICES}
     "
-================================ MinGW-w64 runtime (Debian's copyright file) ================================
+================================ The compiler's runtime: MinGW-w64 and GCC ================================
 "
-    /usr/share/doc/mingw-w64-x86-64-dev/copyright
-    "
-================================ GCC runtime (Debian's copyright file) ================================
-"
-    /usr/share/doc/gcc-mingw-w64-base/copyright)
+    ${KVELMOR_RUNTIME_NOTICES})
 
 # What the packages hold, in this order.
 install(TARGETS kvelmor RUNTIME DESTINATION .)
@@ -100,5 +118,8 @@ set(CPACK_NSIS_EXECUTABLE ${CMAKE_CURRENT_LIST_DIR}/windows/makensis_utf8)
 # CPack's installs for all users, which needs an administrator.
 list(PREPEND CMAKE_MODULE_PATH ${CMAKE_CURRENT_LIST_DIR}/windows)
 set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/windows/package_normalise.cmake)
-set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/windows/portable_zip.cmake)
+set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/windows/portable_zip.cmake
+    ${CMAKE_CURRENT_LIST_DIR}/windows/corresponding_source.cmake)
+set(CPACK_KVELMOR_SOURCE_DIR ${PROJECT_SOURCE_DIR})
+set(CPACK_KVELMOR_QT_SOURCE ${KVELMOR_QT_SOURCE})
 include(CPack)

@@ -16,7 +16,7 @@ as_root() {
 ensure_packages() {
     local missing=()
     for package in "$@"; do
-        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+        [ "$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null)" = 'install ok installed' ] ||
             missing+=("$package")
     done
     if [ ${#missing[@]} -gt 0 ]; then
@@ -35,4 +35,12 @@ configure_and_build() {
     shift
     cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
     cmake --build "$dir"
+}
+
+# The tools that run at build time, built with the build machine's own Qt
+# whatever the target: drawing the pictures.
+build_host_tools() {
+    cmake -S . -B build/host -G Ninja -DCMAKE_BUILD_TYPE=Release -DKVELMOR_TESTS=OFF \
+        -DKVELMOR_BENCH=OFF >/dev/null
+    cmake --build build/host --target draw_pictures >/dev/null
 }

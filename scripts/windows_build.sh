@@ -13,7 +13,10 @@ windows_packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools g++-ming
 # What the program does not use stays out; the libraries Qt bundles are built
 # in, so that the executable needs no DLL beside it. Debian's tarball has no
 # Wintab sources (tablet events), and without OpenGL the Windows platform
-# plugin compiles only with dynamic GL off too.
+# plugin compiles only with dynamic GL off too. Of the plugins only the
+# Windows platform is built: the program draws in Qt's own Windows style,
+# with Windows' own font engine, and reads no picture file; of the widgets
+# and text formats, none that the program never shows.
 windows_qt_options=(-DBUILD_SHARED_LIBS=OFF -DCMAKE_BUILD_TYPE=Release
     -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF
     -DFEATURE_system_zlib=OFF -DFEATURE_system_png=OFF -DFEATURE_system_freetype=OFF
@@ -21,7 +24,21 @@ windows_qt_options=(-DBUILD_SHARED_LIBS=OFF -DCMAKE_BUILD_TYPE=Release
     -DFEATURE_network=OFF -DFEATURE_sql=OFF -DFEATURE_xml=OFF -DFEATURE_dbus=OFF
     -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF -DFEATURE_testlib=OFF
     -DFEATURE_opengl=OFF -DINPUT_opengl=no -DFEATURE_dynamicgl=OFF -DFEATURE_vulkan=OFF
-    -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF -DFEATURE_icu=OFF -DFEATURE_tabletevent=OFF)
+    -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF -DFEATURE_icu=OFF -DFEATURE_tabletevent=OFF
+    -DFEATURE_direct2d=OFF -DFEATURE_freetype=OFF -DFEATURE_ico=OFF
+    -DFEATURE_style_windowsvista=OFF -DFEATURE_style_windows11=OFF -DFEATURE_style_fusion=OFF
+    -DFEATURE_style_stylesheet=OFF -DFEATURE_graphicsview=OFF -DFEATURE_graphicseffect=OFF
+    -DFEATURE_mdiarea=OFF -DFEATURE_dockwidget=OFF
+    -DFEATURE_calendarwidget=OFF -DFEATURE_datetimeedit=OFF -DFEATURE_textbrowser=OFF
+    -DFEATURE_splashscreen=OFF -DFEATURE_lcdnumber=OFF -DFEATURE_dial=OFF
+    -DFEATURE_fontcombobox=OFF -DFEATURE_keysequenceedit=OFF -DFEATURE_colordialog=OFF
+    -DFEATURE_filedialog=OFF -DFEATURE_fontdialog=OFF -DFEATURE_inputdialog=OFF
+    -DFEATURE_errormessage=OFF -DFEATURE_wizard=OFF -DFEATURE_undoview=OFF -DFEATURE_columnview=OFF
+    -DFEATURE_tableview=OFF -DFEATURE_tablewidget=OFF -DFEATURE_treewidget=OFF
+    -DFEATURE_datawidgetmapper=OFF -DFEATURE_syntaxhighlighter=OFF -DFEATURE_commandlinkbutton=OFF
+    -DFEATURE_toolbox=OFF -DFEATURE_progressdialog=OFF -DFEATURE_pdf=OFF -DFEATURE_textodfwriter=OFF
+    -DFEATURE_textmarkdownreader=OFF -DFEATURE_textmarkdownwriter=OFF -DFEATURE_movie=OFF
+    -DFEATURE_systemtrayicon=OFF -DFEATURE_undocommand=OFF -DFEATURE_sessionmanager=OFF)
 
 # The folder of the static Qt; set by ensure_windows_qt.
 windows_qt=
@@ -44,8 +61,11 @@ fetch_qt_source() {
         -o Dir::State::Lists="$apt/lists" -o Dir::Cache="$apt/cache" -o APT::Sandbox::User=root)
     apt-get "${private[@]}" update -qq >"$dir/apt.log" 2>&1 ||
         { tail -n 20 "$dir/apt.log"; echo "Could not read the source lists of Debian's archive."; return 1; }
-    if ! apt-cache "${private[@]}" -o APT::Cache::Only-Source=1 showsrc qt6-base 2>>"$dir/apt.log" |
-        grep -qxF "Version: $version"; then
+    # Read whole before it is searched: grep -q in a pipe may leave early, and
+    # apt-cache would then die of a broken pipe.
+    local records
+    records=$(apt-cache "${private[@]}" -o APT::Cache::Only-Source=1 showsrc qt6-base 2>>"$dir/apt.log") || true
+    if ! grep -qxF "Version: $version" <<<"$records"; then
         echo "Debian's archive no longer has the source of qt6-base $version: upgrade qt6-base-dev"
         echo "(sudo apt-get install --only-upgrade qt6-base-dev) and run this again."
         return 1
@@ -60,7 +80,7 @@ fetch_qt_source() {
 # part's notices go with the program.
 qt_parts_left_out='/tests/|/src/(dbus|network|sql|testlib|xml|concurrent|printsupport|opengl|openglwidgets)/|'\
 '/src/gui/(opengl|vulkan)/|/src/plugins/platforms/(cocoa|ios|android|wasm|xcb)/|'\
-'/src/3rdparty/(VulkanMemoryAllocator|android|forkfd|gradle|libjpeg|libpsl|wasm|xcb)/'
+'/src/3rdparty/(VulkanMemoryAllocator|android|forkfd|freetype|gradle|libjpeg|libpsl|md4c|wasm|xcb)/'
 
 # Writes Qt's own licence and, for each part of its source built in, the
 # part's attribution and licence texts, as Qt's source states them.
@@ -89,7 +109,7 @@ write_qt_notices() {
 }
 
 # How Qt for Windows is made here; a new one when this changes.
-windows_qt_recipe=2
+windows_qt_recipe=3
 
 ensure_windows_qt() {
     # The source of the host's Qt, which may differ from its binary version.
@@ -102,42 +122,52 @@ ensure_windows_qt() {
         sha256sum | cut -c1-10)
     local cache=${KVELMOR_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/kvelmor}
     windows_qt=$cache/qt-${version}-mingw-w64-static-$id
-    [ -e "$windows_qt/.complete" ] && return 0
     if [[ "$cache" == *[[:space:]]* ]]; then
         echo "Qt for Windows cannot be built in a folder whose path has a blank: $cache."
         echo "Set KVELMOR_CACHE to another folder."
         return 1
     fi
-    # One build at a time; a second run waits for the first and then uses its Qt.
     mkdir -p "$cache"
+    # In use until this script ends: no other checkout takes it away meanwhile.
+    exec {windows_qt_in_use}>"$windows_qt.in-use"
+    flock -s "$windows_qt_in_use"
+    # One build at a time; a second run waits for the first and then uses its Qt.
     build_windows_qt "$version" "$toolchain" "$id" "$cache" 9>"$cache/lock"
 }
 
 # build_windows_qt VERSION TOOLCHAIN ID CACHE, with the cache's lock open as
-# descriptor 9: builds Qt for Windows into $windows_qt, going on with an
-# interrupted build of the same recipe.
+# descriptor 9: builds Qt for Windows into $windows_qt unless it is there,
+# going on with an interrupted build of the same recipe; takes away what
+# nobody uses any more.
 build_windows_qt() {
     local version=$1 toolchain=$2 id=$3 cache=$4
     if ! flock -n 9; then
         echo "Waiting for another build of Qt for Windows to finish..."
         flock 9
     fi
-    local work=$cache/qt-build source
-    if [ -e "$windows_qt/.complete" ]; then
-        rm -rf "$work"
-        return 0
-    fi
+    local work=$cache/qt-build-$id source old
+    # Another recipe's Qt, unless a checkout uses it now; the trees of builds
+    # that were interrupted for good, and our own once it is complete.
+    for old in "$cache"/qt-*-mingw-w64-static-*/; do
+        old=${old%/}
+        [ -d "$old" ] && [ "$old" != "$windows_qt" ] || continue
+        (flock -xn 7 && rm -rf "$old" "$old.in-use") 7>>"$old.in-use"
+    done
+    for old in "$cache"/qt-build "$cache"/qt-build-*; do
+        [ -d "$old" ] && { [ "$old" != "$work" ] || [ -e "$windows_qt/.complete" ]; } && rm -rf "$old"
+    done
+    [ -e "$windows_qt/.complete" ] && return 0
+
     local started=$SECONDS
     echo "Building Qt $version for Windows (MinGW-w64 $toolchain, static) once, into"
     echo "  $windows_qt"
-    echo "from Debian's qt6-base source. This first time takes about 45 minutes on two cores;"
+    echo "from Debian's qt6-base source. This first time takes about 25 minutes on two cores;"
     echo "every later run reuses it."
     if [ "$(cat "$work/recipe" 2>/dev/null)" = "$id" ]; then
         echo "Going on with the build that was interrupted."
         source=$(find "$work" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*')
     else
-        # A Qt for Windows of another version or recipe is of no more use.
-        rm -rf "$work" "$cache"/qt-*-mingw-w64-static-*
+        rm -rf "$work"
         mkdir -p "$work"
         fetch_qt_source "$version" "$work" || return 1
         source=$(find "$work" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*')
@@ -153,15 +183,24 @@ build_windows_qt() {
             -DCMAKE_CXX_FLAGS="-ffile-prefix-map=$source=qtbase -ffile-prefix-map=$work/build=qtbase" \
             -DCMAKE_C_FLAGS="-ffile-prefix-map=$source=qtbase -ffile-prefix-map=$work/build=qtbase" \
             -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/$(gcc -print-multiarch)/cmake \
-            "${windows_qt_options[@]}" >"$work/configure.log" ||
+            "${windows_qt_options[@]}" >"$work/configure.log" 2>&1 ||
             { tail -n 40 "$work/configure.log"; return 1; }
         # An interrupted build goes on from here next time.
         echo "$id" >"$work/recipe"
     fi
     echo "Building Qt..."
-    cmake --build "$work/build" >>"$work/build.log" || { tail -n 40 "$work/build.log"; return 1; }
+    report_progress "$work/build.log" "$started" &
+    local reporter=$! status=0
+    cmake --build "$work/build" >>"$work/build.log" 2>&1 || status=$?
+    kill "$reporter" 2>/dev/null
+    wait "$reporter" 2>/dev/null || true
+    [ "$status" -eq 0 ] || { tail -n 40 "$work/build.log"; return 1; }
+    rm -rf "$windows_qt"
     cmake --install "$work/build" --prefix "$windows_qt" >/dev/null
     cp "$work/qt-notices.txt" "$windows_qt/qt-notices.txt"
+    # Debian's source package as built, to go beside every program made with it.
+    mkdir "$windows_qt/source"
+    cp "$work"/qt6-base_* "$windows_qt/source/"
     {
         echo "Qt: Debian's source package qt6-base $version (apt-get source qt6-base=$version,"
         echo "also at https://snapshot.debian.org/package/qt6-base/${version/+/%2B}/), built by"
@@ -174,18 +213,25 @@ build_windows_qt() {
     echo "Qt for Windows is ready after $(((SECONDS - started) / 60)) minutes."
 }
 
+# report_progress LOG STARTED: while Qt builds, says every minute and a half
+# how far it is, so that a long build is not taken for a hang.
+report_progress() {
+    local log=$1 started=$2 step
+    while sleep 90; do
+        step=$(grep -ao '^\[[0-9]*/[0-9]*\]' "$log" 2>/dev/null | tail -n 1 | tr -d '[]')
+        echo "Qt for Windows: step ${step%/*} of ${step#*/}, $(((SECONDS - started) / 60)) minutes so far"
+    done
+}
+
 # build_for_windows DIR [cmake options...]: the program for Windows in DIR.
 build_for_windows() {
     local dir=$1
     shift
     ensure_windows_qt
-    # The pictures are drawn by the build machine's own tool.
-    cmake -S . -B build/host -G Ninja -DCMAKE_BUILD_TYPE=Release -DKVELMOR_TESTS=OFF \
-        -DKVELMOR_BENCH=OFF >/dev/null
-    cmake --build build/host --target draw_pictures >/dev/null
+    build_host_tools
     configure_and_build "$dir" -DCMAKE_TOOLCHAIN_FILE="$windows_qt/lib/cmake/Qt6/qt.toolchain.cmake" \
         -DQT_CHAINLOAD_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" \
         -DKVELMOR_HOST_TOOLS="$PWD/build/host/resources" -DKVELMOR_BENCH=OFF \
         -DKVELMOR_QT_NOTICES="$windows_qt/qt-notices.txt" \
-        -DKVELMOR_QT_BUILD_INFO="$windows_qt/qt-build-info.txt" "$@"
+        -DKVELMOR_QT_BUILD_INFO="$windows_qt/qt-build-info.txt" -DKVELMOR_QT_SOURCE="$windows_qt/source" "$@"
 }

@@ -21,7 +21,7 @@ if [ -n "$manager" ]; then
     openbox --sm-disable >/dev/null 2>&1 &
     wm=$!
     for _ in $(seq 100); do
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+        [[ "$(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null)" == *'window id'* ]] && break
         sleep 0.05
     done
 fi

@@ -40,7 +40,7 @@ await() {
     for _ in $(seq 100); do "$@" >/dev/null 2>&1 && return 0; sleep 0.1; done
     return 1
 }
-locale -a | grep -qi '^bg_BG.utf-\?8$' || fail "the locale bg_BG.UTF-8 is not generated"
+grep -qi '^bg_BG.utf-\?8$' <<<"$(locale -a)" || fail "the locale bg_BG.UTF-8 is not generated"
 
 source "$(dirname "$0")/../support/virtual_display.sh"
 start_virtual_display "$work"

@@ -3,12 +3,18 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # Sourced by the tests that need a real X server: starts Xvfb on a free
-# display, exports DISPLAY and sets xvfb to its process id.
+# display, exports DISPLAY and sets xvfb to its process id; ends the test
+# with what Xvfb said when it gives no display.
 #   start_virtual_display WORK_DIR [WIDTHxHEIGHT]
 start_virtual_display() {
-    Xvfb -displayfd 3 -screen 0 "${2:-1024x768}x24" -nolisten tcp 3>"$1/display" >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 "${2:-1024x768}x24" -nolisten tcp 3>"$1/display" >"$1/xvfb.log" 2>&1 &
     xvfb=$!
-    for _ in $(seq 50); do [ -s "$1/display" ] && break; sleep 0.1; done
+    for _ in $(seq 100); do [ -s "$1/display" ] && break; sleep 0.1; done
+    if [ ! -s "$1/display" ]; then
+        echo "FAIL: Xvfb gave no display within ten seconds:"
+        cat "$1/xvfb.log"
+        exit 1
+    fi
     export DISPLAY=:$(cat "$1/display")
 }
 
@@ -27,7 +33,8 @@ window_id() {
 # Waits up to ten seconds, or as many as given, for the program's window to be mapped.
 wait_for_window() {
     for _ in $(seq $((${1:-10} * 10))); do
-        LC_ALL=C.UTF-8 timeout 5 xwininfo -root -tree 2>/dev/null | grep -q 'Философия - Логика, везна и тежести' && return 0
+        [[ "$(LC_ALL=C.UTF-8 timeout 5 xwininfo -root -tree 2>/dev/null)" == *'Философия - Логика, везна и тежести'* ]] &&
+            return 0
         sleep 0.1
     done
     return 1
