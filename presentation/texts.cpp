@@ -44,3 +44,26 @@ std::u16string fromUtf8(std::string_view text) {
     }
     return out;
 }
+
+std::string toUtf8(std::u16string_view text) {
+    std::string out;
+    out.reserve(text.size() * 2);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char32_t code = text[i];
+        const bool pair = code >= 0xd800 && code < 0xdc00 && i + 1 < text.size() &&
+                          text[i + 1] >= 0xdc00 && text[i + 1] < 0xe000;
+        if (pair)
+            code = 0x10000 + ((code - 0xd800) << 10) + (text[++i] - 0xdc00);
+        else if (code >= 0xd800 && code < 0xe000)
+            code = 0xfffd; // a lone surrogate is no character
+        if (code < 0x80) {
+            out += static_cast<char>(code);
+            continue;
+        }
+        const int length = code < 0x800 ? 2 : code < 0x10000 ? 3 : 4;
+        out += static_cast<char>((0xf00 >> length) | (code >> (6 * (length - 1))));
+        for (int k = length - 2; k >= 0; --k)
+            out += static_cast<char>(0x80 | ((code >> (6 * k)) & 0x3f));
+    }
+    return out;
+}

@@ -20,5 +20,6 @@ inline constexpr std::u16string_view failureTitle = u"Грешка при изп
 std::u16string failureReport(std::string_view what);
 
 // UTF-8, as the fixed texts are stored, as UTF-16; a malformed sequence
-// becomes U+FFFD.
+// becomes U+FFFD. And back, for a front end that takes UTF-8.
 std::u16string fromUtf8(std::string_view text);
+std::string toUtf8(std::u16string_view text);

@@ -19,31 +19,6 @@ using namespace control;
 
 namespace {
 
-std::string utf8(std::u16string_view text) {
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        char32_t c = text[i];
-        if (c >= 0xd800 && c < 0xdc00 && i + 1 < text.size())
-            c = 0x10000 + ((c - 0xd800) << 10) + (text[++i] - 0xdc00);
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (c < 0x800) {
-            out += static_cast<char>(0xc0 | c >> 6);
-            out += static_cast<char>(0x80 | (c & 0x3f));
-        } else if (c < 0x10000) {
-            out += static_cast<char>(0xe0 | c >> 12);
-            out += static_cast<char>(0x80 | (c >> 6 & 0x3f));
-            out += static_cast<char>(0x80 | (c & 0x3f));
-        } else {
-            out += static_cast<char>(0xf0 | c >> 18);
-            out += static_cast<char>(0x80 | (c >> 12 & 0x3f));
-            out += static_cast<char>(0x80 | (c >> 6 & 0x3f));
-            out += static_cast<char>(0x80 | (c & 0x3f));
-        }
-    }
-    return out;
-}
-
 // Every control where the window must show it, in twips.
 struct Placement {
     const char* name;
@@ -190,10 +165,10 @@ TEST_P(Sentences, eachConsequenceIsSaidForTheEar) {
         last = step(state, action);
         ASSERT_FALSE(last.failure);
         // Marks that a synthesizer reads aloud ("двоеточие", "тире"), or drops.
-        const std::string said = utf8(last.announcement);
+        const std::string said = toUtf8(last.announcement);
         EXPECT_FALSE(std::regex_search(said, std::regex(":| - |=|\\+|-[0-9]"))) << said;
     }
-    EXPECT_EQ(utf8(last.announcement), utf8(GetParam().spoken));
+    EXPECT_EQ(toUtf8(last.announcement), toUtf8(GetParam().spoken));
 }
 
 INSTANTIATE_TEST_SUITE_P(Speech, Sentences, testing::ValuesIn(sentences),
@@ -209,16 +184,16 @@ TEST(Speech, oneWeightLeftToPlaceIsSingular) {
         after.List1(pan).RemoveItem(1);
     }
     before.Text2(0).Text = "9";
-    EXPECT_EQ(utf8(announcementFor(before, after, {K::pressButton, control::clear})),
+    EXPECT_EQ(toUtf8(announcementFor(before, after, {K::pressButton, control::clear})),
               "Везната е изчистена. Можете да поставите тежестта 1.");
 }
 
 TEST(Speech, listsAreSaidAsOneSaysThem) {
-    EXPECT_EQ(utf8(spokenEntry("-6")), "минус 6");
-    EXPECT_EQ(utf8(spokenItems(ListBox())), "празен");
-    EXPECT_EQ(utf8(spokenItems(ListBox({"9"}, false))), "9");
-    EXPECT_EQ(utf8(spokenItems(ListBox({"1", "-6"}, false))), "1 и минус 6");
-    EXPECT_EQ(utf8(spokenItems(ListBox({"1", "6", "9"}, false))), "1, 6 и 9");
+    EXPECT_EQ(toUtf8(spokenEntry("-6")), "минус 6");
+    EXPECT_EQ(toUtf8(spokenItems(ListBox())), "празен");
+    EXPECT_EQ(toUtf8(spokenItems(ListBox({"9"}, false))), "9");
+    EXPECT_EQ(toUtf8(spokenItems(ListBox({"1", "-6"}, false))), "1 и минус 6");
+    EXPECT_EQ(toUtf8(spokenItems(ListBox({"1", "6", "9"}, false))), "1, 6 и 9");
 }
 
 // Shown text and its words, and for one spoken word the shown characters it reads.
@@ -255,7 +230,7 @@ class Readings : public testing::TestWithParam<Reading> {};
 TEST_P(Readings, shownTextIsSaidInWordsThatKnowTheirPlace) {
     const Reading& r = GetParam();
     const SpokenText spoken = r.expression ? spokenExpression(r.shown) : spokenProse(r.shown);
-    EXPECT_EQ(utf8(spoken.text), utf8(r.spoken));
+    EXPECT_EQ(toUtf8(spoken.text), toUtf8(r.spoken));
     ASSERT_EQ(spoken.shownOffset.size(), spoken.text.size());
     EXPECT_TRUE(std::is_sorted(spoken.shownOffset.begin(), spoken.shownOffset.end()));
     const std::size_t at = spoken.text.find(r.word);
@@ -324,11 +299,11 @@ TEST(Step, aRunTimeErrorEndsTheStepWithItsReport) {
     EXPECT_FALSE(failed.ran);
     EXPECT_TRUE(failed.announcement.empty());
     ASSERT_TRUE(failed.failure);
-    const std::string report = utf8(*failed.failure);
+    const std::string report = toUtf8(*failed.failure);
     EXPECT_TRUE(report.starts_with("Възникна грешка и програмата ще бъде затворена.\n\n"))
         << report;
     EXPECT_NE(report.find("RemoveItem"), std::string::npos) << report;
-    EXPECT_EQ(utf8(failureTitle), "Грешка при изпълнение");
+    EXPECT_EQ(toUtf8(failureTitle), "Грешка при изпълнение");
 }
 
 TEST(Texts, utf8IsReadWholeAndMalformedBytesAreMarked) {
@@ -336,7 +311,9 @@ TEST(Texts, utf8IsReadWholeAndMalformedBytesAreMarked) {
     EXPECT_EQ(fromUtf8("\xd0"), u"\ufffd");
     EXPECT_EQ(fromUtf8("\xc0\xaf!"), u"\ufffd\ufffd!");
     EXPECT_EQ(fromUtf8("\xed\xa0\x80"), u"\ufffd\ufffd\ufffd");
-    EXPECT_EQ(utf8(fromUtf8("Ляво")), "Ляво");
+    const std::string mixed = "a1 Ляво € \U0001F600";
+    EXPECT_EQ(toUtf8(fromUtf8(mixed)), mixed);
+    EXPECT_EQ(toUtf8(u"\xd800!"), "\xef\xbf\xbd!");
 }
 
 } // namespace

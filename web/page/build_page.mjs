@@ -1,0 +1,63 @@
+// SPDX-FileCopyrightText: 2026 The Kvelmor developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Makes the page: one HTML file that carries its style, its script, the
+// core as WebAssembly (gzipped), the pictures and the font, with a Content
+// Security Policy that lets nothing be fetched; beside it a web app manifest,
+// its icon and a service worker, which a web server needs for the page to be
+// installed and to start offline. The same inputs give the same bytes.
+//   node build_page.mjs CORE.wasm PICTURES_DIR FONT.woff2 OUT_DIR
+import { createHash } from 'node:crypto';
+import { readFileSync, writeFileSync, mkdirSync } from 'node:fs';
+import { dirname, join } from 'node:path';
+import { fileURLToPath } from 'node:url';
+import { gzipSync } from 'node:zlib';
+
+const [corePath, pictureDir, fontPath, out] = process.argv.slice(2);
+const here = dirname(fileURLToPath(import.meta.url));
+const read = (name) => readFileSync(join(here, name), 'utf8');
+const dataUri = (type, bytes) => `data:${type};base64,${Buffer.from(bytes).toString('base64')}`;
+const png = (name) => dataUri('image/png', readFileSync(join(pictureDir, name)));
+const hash = (text) => `'sha256-${createHash('sha256').update(text).digest('base64')}'`;
+const escapeHtml = (text) => text.replace(/&/g, '&amp;').replace(/</g, '&lt;').replace(/>/g, '&gt;');
+
+// The core tells the window's caption, for the title and the manifest.
+const core = readFileSync(corePath);
+const { instance } = await WebAssembly.instantiate(core, { env: { kv_failed: () => {} } });
+instance.exports._initialize();
+const faceAt = instance.exports.kv_face();
+const face = JSON.parse(new TextDecoder().decode(
+  new Uint8Array(instance.exports.memory.buffer, faceAt, instance.exports.kv_length())));
+const title = face.caption.shown;
+
+const style = read('kvelmor.css').replace('@FONT@', dataUri('font/woff2', readFileSync(fontPath)));
+const script = read('kvelmor.js');
+const pictures = JSON.stringify({
+  balance: png('balance.png'), 'balance@2x': png('balance@2x.png'),
+});
+const policy = [
+  "default-src 'none'", `script-src ${hash(script)} 'wasm-unsafe-eval'`, `style-src ${hash(style)}`,
+  'img-src data:', 'font-src data:', "manifest-src 'self'", "worker-src 'self'", "base-uri 'none'",
+].join('; ');
+const fill = {
+  CSP: policy, TITLE: escapeHtml(title), ICON: png('hamburger.png'), STYLE: style,
+  CORE: gzipSync(core, { level: 9 }).toString('base64'), PICTURES: pictures, SCRIPT: script,
+};
+const page = read('kvelmor.html').replace(/@([A-Z]+)@/g, (all, name) => fill[name] ?? all);
+for (const name of ['STYLE', 'SCRIPT'])
+  if (fill[name].includes('</')) throw new Error(`the page's ${name.toLowerCase()} may not hold "</"`);
+
+mkdirSync(out, { recursive: true });
+writeFileSync(join(out, 'kvelmor.html'), page);
+const manifest = {
+  name: title, short_name: title, lang: 'bg', start_url: 'kvelmor.html', scope: './',
+  display: 'standalone', background_color: face.background, theme_color: face.background,
+  icons: [{ src: 'kvelmor-icon.png', sizes: '192x192', type: 'image/png' }],
+};
+writeFileSync(join(out, 'kvelmor.webmanifest'), `${JSON.stringify(manifest, null, 2)}\n`);
+writeFileSync(join(out, 'kvelmor-icon.png'), readFileSync(join(pictureDir, 'hamburger@6x.png')));
+const version = createHash('sha256').update(page).digest('hex').slice(0, 16);
+writeFileSync(join(out, 'kvelmor-sw.js'), read('kvelmor-sw.js').replace('@VERSION@', version));
+console.log(`${join(out, 'kvelmor.html')}: ${page.length} bytes, ` +
+  `${gzipSync(page, { level: 9 }).length} gzipped`);

@@ -1,0 +1,424 @@
+// SPDX-FileCopyrightText: 2026 The Kvelmor developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The page only draws: every place, colour, text and sentence, and every
+// decision of the exercise, comes from the program's core, compiled to
+// WebAssembly and carried in this file. The page builds the controls the
+// core describes, hands it each of the user's actions, draws the state it
+// answers and passes its sentences to a screen reader.
+'use strict';
+
+(async () => {
+  const $ = (id) => document.getElementById(id);
+  if (typeof WebAssembly !== 'object' || typeof DecompressionStream !== 'function') {
+    $('unsupported').hidden = false;
+    return;
+  }
+
+  // The module, gzipped and in base64.
+  const packed = Uint8Array.from(atob($('core').textContent.trim()), (c) => c.charCodeAt(0));
+  const bytes = await new Response(
+    new Blob([packed]).stream().pipeThrough(new DecompressionStream('gzip'))).arrayBuffer();
+  const pictures = JSON.parse($('pictures').textContent);
+  const utf8 = new TextDecoder();
+  let core = null;
+  let ended = false;
+  const text = (pointer, length) =>
+    utf8.decode(new Uint8Array(core.memory.buffer, pointer, length));
+  const answer = (pointer) => JSON.parse(text(pointer, core.kv_length()));
+  const { instance } = await WebAssembly.instantiate(bytes, {
+    // A run-time error: the core reports it, then stops.
+    env: { kv_failed: (pointer, length) => end(text(pointer, length)) },
+  });
+  core = instance.exports;
+  core._initialize();
+
+  const face = answer(core.kv_face());
+  const win = $('window');
+  const spoken = $('spoken');
+  const lists = [];
+  const captions = [];
+  const modes = [];
+  let result = null;
+  let lastFocus = null;
+
+  // Shown as it is, read for the ear where the two differ.
+  function words(element, { shown, spoken: said }) {
+    element.replaceChildren();
+    if (said === shown) {
+      element.textContent = shown;
+      return;
+    }
+    const seen = document.createElement('span');
+    seen.setAttribute('aria-hidden', 'true');
+    seen.textContent = shown;
+    const heard = document.createElement('span');
+    heard.className = 'unseen';
+    heard.textContent = said;
+    element.append(seen, heard);
+  }
+
+  // Controls made later lie over those made earlier, as in the window,
+  // whatever their place in the focus order.
+  const made = face.controls.map((control) => control.name);
+
+  function place(element, control, parent) {
+    element.id = control.name.replace(/[()]/g, '');
+    element.style.zIndex = made.indexOf(control.name);
+    element.className = control.kind;
+    Object.assign(element.style, {
+      left: `${control.left}px`, top: `${control.top}px`,
+      width: `${control.width}px`, height: `${control.height}px`,
+    });
+    if (control.background) element.style.setProperty('--face', control.background);
+    if (control.hidden) element.hidden = true;
+    parent.append(element);
+    return element;
+  }
+
+  // The user's action, as the core takes it: 0 a row selected, 1 a button
+  // pressed, 2 a mode selected.
+  function act(kind, index, row = -1) {
+    if (ended) return;
+    lastFocus = document.activeElement;
+    let outcome;
+    try {
+      outcome = answer(core.kv_step(kind, index, row));
+    } catch (trap) {
+      // The core stopped at a run-time error; kv_failed told the page why.
+      if (!ended) end(String(trap));
+      return;
+    }
+    draw(outcome);
+    if (outcome.ran && outcome.announcement) say(outcome.announcement);
+  }
+
+  // A polite live region speaks each new text once; a sentence said again
+  // is new text too.
+  function say(sentence) {
+    spoken.textContent = '';
+    requestAnimationFrame(() => { spoken.textContent = sentence; });
+  }
+
+  const listKeys = {
+    ArrowUp: 0, ArrowDown: 1, PageUp: 2, PageDown: 3, Home: 4, End: 5,
+  };
+
+  function buildList(control, parent) {
+    const box = place(document.createElement('div'), control, parent);
+    box.setAttribute('role', 'listbox');
+    box.setAttribute('aria-label', control.accessibleName);
+    const said = document.createElement('span');
+    said.id = `${box.id}-said`;
+    said.hidden = true;
+    box.setAttribute('aria-describedby', said.id);
+    const rows = document.createElement('div');
+    rows.className = 'rows';
+    box.append(rows, said);
+    const index = control.index;
+    box.addEventListener('click', (event) => {
+      if (!box.classList.contains('off')) box.focus();
+      const option = event.target.closest('[role=option]');
+      act(0, index, option ? Number(option.dataset.row) : -1);
+    });
+    box.addEventListener('keydown', (event) => {
+      if (event.ctrlKey || event.altKey || event.metaKey) return;
+      const key = listKeys[event.key] ?? 6;
+      const typed = key === 6 && event.key.length === 1 ? event.key.charCodeAt(0) : 0;
+      if (key === 6 && !typed) return;
+      const rowHeight = rows.firstElementChild ? rows.firstElementChild.offsetHeight : 1;
+      const row = core.kv_row_for_key(index, key, typed, Math.floor(rows.clientHeight / rowHeight));
+      if (key !== 6 || row >= 0) event.preventDefault();
+      if (row >= 0) act(0, index, row);
+    });
+    lists[index] = { box, rows, said };
+  }
+
+  function drawList({ box, rows, said }, state) {
+    const shown = [...rows.children].map((option) => option.textContent);
+    if (shown.join('\n') !== state.items.join('\n') || shown.length !== state.items.length) {
+      rows.replaceChildren(...state.items.map((item, row) => {
+        const option = document.createElement('div');
+        option.setAttribute('role', 'option');
+        option.id = `${box.id}-${row}`;
+        option.dataset.row = row;
+        option.textContent = item;
+        option.setAttribute('aria-label', state.spokenItems[row]);
+        return option;
+      }));
+    }
+    [...rows.children].forEach((option, row) =>
+      option.setAttribute('aria-selected', String(row === state.selected)));
+    if (state.selected >= 0) {
+      box.setAttribute('aria-activedescendant', `${box.id}-${state.selected}`);
+      rows.children[state.selected].scrollIntoView({ block: 'nearest' });
+    } else {
+      box.removeAttribute('aria-activedescendant');
+    }
+    said.textContent = state.said;
+    box.hidden = !state.visible;
+    box.classList.toggle('off', !state.enabled);
+    box.setAttribute('aria-disabled', String(!state.enabled));
+    box.tabIndex = state.enabled ? 0 : -1;
+  }
+
+  function buildFrame(control, parent) {
+    const frame = place(document.createElement('div'), control, parent);
+    frame.setAttribute('role', 'radiogroup');
+    const legend = document.createElement('span');
+    legend.className = 'legend';
+    legend.id = `${frame.id}-legend`;
+    legend.textContent = control.caption.shown;
+    frame.setAttribute('aria-labelledby', legend.id);
+    frame.append(legend);
+    return frame;
+  }
+
+  // The mark of a mode button, 12 pixels wide, drawn as the classic style
+  // draws it: rings of 5.5 and 4.675 pixels, the white within of 3.97, the
+  // dot of 1.99, each with a one-pixel line around it.
+  const svg = (name, attributes = {}) => {
+    const element = document.createElementNS('http://www.w3.org/2000/svg', name);
+    for (const [key, value] of Object.entries(attributes)) element.setAttribute(key, value);
+    return element;
+  };
+  function radioMark() {
+    const mark = svg('svg', { class: 'mark', viewBox: '0 0 12 12', 'aria-hidden': 'true' });
+    const circle = (r, c) => svg('circle', { cx: 6, cy: 6, r, class: c });
+    const upper = svg('g', { class: 'upper' });
+    upper.append(circle(5.5, 'dark'), circle(4.675, 'shadow'));
+    const lower = svg('g', { class: 'lower' });
+    lower.append(circle(5.5, 'light'), circle(4.675, 'midlight'));
+    mark.append(upper, lower, circle(3.974, 'fill'), circle(1.987, 'dot'));
+    return mark;
+  }
+  const clips = svg('svg', { width: 0, height: 0, class: 'clips', 'aria-hidden': 'true' });
+  for (const [id, points] of [['upper-left', '0,0 0,12 12,0'], ['lower-right', '0,12 12,12 12,0']]) {
+    const clip = svg('clipPath', { id });
+    clip.append(svg('polygon', { points }));
+    clips.append(clip);
+  }
+  document.body.append(clips);
+
+  // Mode buttons as the window's: Tab stops on one of them, the arrows move
+  // between them and select only when the one left was selected, and Space
+  // selects.
+  function buildMode(control, parent) {
+    const mode = place(document.createElement('div'), control, parent);
+    mode.setAttribute('role', 'radio');
+    const mark = radioMark();
+    const label = document.createElement('span');
+    label.textContent = control.caption.shown;
+    mode.append(mark, label);
+    const index = control.index;
+    mode.addEventListener('click', () => {
+      if (mode.classList.contains('off')) return;
+      mode.focus();
+      act(2, index);
+    });
+    mode.addEventListener('keydown', (event) => {
+      if (event.key === ' ') {
+        event.preventDefault();
+        act(2, index);
+        return;
+      }
+      const step = { ArrowDown: 1, ArrowRight: 1, ArrowUp: -1, ArrowLeft: -1 }[event.key];
+      if (!step) return;
+      event.preventDefault();
+      const others = modes.filter((m) => !m.classList.contains('off'));
+      const next = others[(others.indexOf(mode) + step + others.length) % others.length];
+      if (!next || next === mode) return;
+      const wasChecked = mode.getAttribute('aria-checked') === 'true';
+      next.focus();
+      if (wasChecked) act(2, modes.indexOf(next));
+    });
+    modes[index] = mode;
+  }
+
+  function drawModes(states) {
+    const checked = states.findIndex((m) => m.checked);
+    modes.forEach((mode, i) => {
+      mode.setAttribute('aria-checked', String(states[i].checked));
+      mode.setAttribute('aria-disabled', String(!states[i].enabled));
+      mode.classList.toggle('off', !states[i].enabled);
+      // One stop for the group: the selected one, else the first.
+      mode.tabIndex = states[i].enabled && (checked < 0 ? i === 0 : i === checked) ? 0 : -1;
+    });
+  }
+
+  function buildPicture(control, parent) {
+    const frame = place(document.createElement('div'), control, parent);
+    const photo = document.createElement('img');
+    // The picture drawn for the screen's pixels: twice as fine on a fine
+    // screen or zoomed in, else exactly as the window shows it.
+    const sharpen = () => {
+      photo.src = devicePixelRatio > 1 ? pictures['balance@2x'] : pictures.balance;
+      matchMedia(`(resolution: ${devicePixelRatio}dppx)`)
+        .addEventListener('change', sharpen, { once: true });
+    };
+    sharpen();
+    photo.width = face.photoWidth;
+    photo.height = face.photoHeight;
+    photo.alt = control.accessibleName;
+    frame.append(photo);
+  }
+
+  function buildButton(control, parent) {
+    const button = place(document.createElement('button'), control, parent);
+    button.type = 'button';
+    button.textContent = control.caption.shown;
+    button.addEventListener('click', () => act(1, control.index));
+  }
+
+  // A read-only text, shown as it is and read in words.
+  function buildText(control, parent) {
+    const box = place(document.createElement('div'), control, parent);
+    const content = document.createElement('div');
+    content.className = 'content';
+    content.setAttribute('role', 'textbox');
+    content.setAttribute('aria-readonly', 'true');
+    content.setAttribute('aria-label', control.accessibleName);
+    content.tabIndex = 0;
+    box.append(content);
+    if (control.text) {
+      content.setAttribute('aria-multiline', 'true');
+      words(content, control.text);
+      box.append(scrollBar(content));
+    }
+    return content;
+  }
+
+  // The window's scroll bar, drawn alike in every browser: the arrows move
+  // a line, the trough a page, the thumb as far as it is dragged.
+  function scrollBar(content) {
+    const bar = document.createElement('div');
+    bar.className = 'scrollbar';
+    bar.setAttribute('aria-hidden', 'true');
+    const part = (name) => {
+      const element = document.createElement('div');
+      element.className = name;
+      return element;
+    };
+    const up = part('arrow up');
+    const trough = part('trough');
+    const thumb = part('thumb');
+    const down = part('arrow down');
+    trough.append(thumb);
+    bar.append(up, trough, down);
+    const line = parseFloat(getComputedStyle(content).lineHeight) || 18;
+    const show = () => {
+      const room = trough.clientHeight;
+      const size = Math.max(9, Math.round(room * content.clientHeight / content.scrollHeight));
+      const travel = content.scrollHeight - content.clientHeight;
+      thumb.style.height = `${size}px`;
+      thumb.style.top = `${travel > 0 ? Math.round((room - size) * content.scrollTop / travel) : 0}px`;
+    };
+    content.addEventListener('scroll', show);
+    up.addEventListener('mousedown', () => content.scrollBy(0, -line));
+    down.addEventListener('mousedown', () => content.scrollBy(0, line));
+    trough.addEventListener('mousedown', (event) => {
+      if (event.target !== trough) return;
+      const page = content.clientHeight - line;
+      content.scrollBy(0, event.offsetY < thumb.offsetTop ? -page : page);
+    });
+    thumb.addEventListener('pointerdown', (event) => {
+      const from = event.clientY;
+      const start = content.scrollTop;
+      const scale = (content.scrollHeight - content.clientHeight) /
+        Math.max(1, trough.clientHeight - thumb.offsetHeight);
+      const drag = (move) => { content.scrollTop = start + (move.clientY - from) * scale; };
+      thumb.setPointerCapture(event.pointerId);
+      thumb.addEventListener('pointermove', drag);
+      thumb.addEventListener('pointerup', () => thumb.removeEventListener('pointermove', drag),
+        { once: true });
+    });
+    requestAnimationFrame(show);
+    return bar;
+  }
+
+  function build() {
+    document.title = face.caption.shown;
+    win.setAttribute('aria-label', face.caption.spoken);
+    win.setAttribute('role', 'application');
+    Object.assign(win.style, {
+      width: `${face.width}px`, height: `${face.height}px`, background: face.background,
+    });
+    // In the focus order, and so in the order a screen reader reads.
+    const ordered = [...face.controls].sort((a, b) => a.tabIndex - b.tabIndex);
+    const frames = {};
+    for (const control of face.controls.filter((c) => c.kind === 'frame'))
+      frames[control.name] = buildFrame(control, win);
+    for (const control of ordered) {
+      const parent = control.container ? frames[control.container] : win;
+      switch (control.kind) {
+        case 'caption': {
+          const caption = place(document.createElement('div'), control, parent);
+          words(caption, control.caption);
+          captions[control.index] = caption;
+          break;
+        }
+        case 'list': buildList(control, parent); break;
+        case 'modeButton': buildMode(control, parent); break;
+        case 'picture': buildPicture(control, parent); break;
+        case 'button': buildButton(control, parent); break;
+        case 'resultBox': result = buildText(control, parent); break;
+        case 'textBox': buildText(control, parent); break;
+        default: break;
+      }
+    }
+  }
+
+  // Where the focus goes when its control is hidden or disabled: on to the
+  // next control that takes it, as in the window.
+  function keepFocus() {
+    const focused = lastFocus;
+    if (!focused || focused === document.body || focused.tabIndex >= 0 && !focused.hidden &&
+        focused.getClientRects().length) return;
+    const stops = [...win.querySelectorAll('[tabindex="0"], button')]
+      .filter((e) => !e.hidden && e.getClientRects().length && !e.disabled);
+    const all = [...win.querySelectorAll('[role], button')];
+    const after = stops.find((e) => all.indexOf(e) > all.indexOf(focused)) || stops[0];
+    if (after) after.focus();
+  }
+
+  function draw(state) {
+    state.lists.forEach((list, i) => drawList(lists[i], list));
+    state.captions.forEach((visible, i) => { captions[i].hidden = !visible; });
+    drawModes(state.modes);
+    words(result, state.result);
+    keepFocus();
+  }
+
+  function end(report) {
+    if (ended) return;
+    ended = true;
+    win.inert = true;
+    $('failure-title').textContent = face.failureTitle;
+    $('failure-text').textContent = report;
+    $('failure').showModal();
+  }
+
+  // A narrow screen sees the whole window, smaller.
+  function fit() {
+    const scale = Math.min(1, document.documentElement.clientWidth / face.width);
+    win.style.transform = scale < 1 ? `scale(${scale})` : '';
+    $('stage').style.width = `${face.width * scale}px`;
+    $('stage').style.height = `${face.height * scale}px`;
+  }
+
+  build();
+  draw(answer(core.kv_start()));
+  fit();
+  addEventListener('resize', fit);
+  document.body.classList.add('ready');
+  // Installed from a web server, the page starts offline too.
+  if (location.protocol.startsWith('http') && 'serviceWorker' in navigator) {
+    const manifest = document.createElement('link');
+    manifest.rel = 'manifest';
+    manifest.href = 'kvelmor.webmanifest';
+    document.head.append(manifest);
+    navigator.serviceWorker.register('kvelmor-sw.js').catch(() => {});
+  }
+  win.querySelector('[role=textbox]')?.focus();
+})();
