@@ -148,9 +148,10 @@ build_windows_qt() {
     local work=$cache/qt-build-$id source old
     # Another recipe's Qt, unless a checkout uses it now; the trees of builds
     # that were interrupted for good, and our own once it is complete.
-    for old in "$cache"/qt-*-mingw-w64-static-*/; do
-        old=${old%/}
-        [ -d "$old" ] && [ "$old" != "$windows_qt" ] || continue
+    for old in "$cache"/qt-*-mingw-w64-static-*; do
+        old=${old%.in-use}
+        [ -e "$old" ] || [ -e "$old.in-use" ] || continue
+        [ "$old" != "$windows_qt" ] || continue
         (flock -xn 7 && rm -rf "$old" "$old.in-use") 7>>"$old.in-use"
     done
     for old in "$cache"/qt-build "$cache"/qt-build-*; do

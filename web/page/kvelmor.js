@@ -113,9 +113,17 @@
     said.id = `${box.id}-said`;
     said.hidden = true;
     box.setAttribute('aria-describedby', said.id);
+    // The rows only show the items: the list takes the focus, and its own
+    // scroll bar, drawn as the window's, scrolls them when they overflow.
     const rows = document.createElement('div');
     rows.className = 'rows';
-    box.append(rows, said);
+    rows.setAttribute('role', 'none');
+    rows.addEventListener('wheel', (event) => {
+      event.preventDefault();
+      rows.scrollBy(0, Math.sign(event.deltaY) * 3 * (rows.firstElementChild?.offsetHeight ?? 18));
+    }, { passive: false });
+    const bar = scrollBar(rows);
+    box.append(rows, bar.element, said);
     const index = control.index;
     box.addEventListener('click', (event) => {
       if (!box.classList.contains('off')) box.focus();
@@ -132,10 +140,10 @@
       if (key !== 6 || row >= 0) event.preventDefault();
       if (row >= 0) act(0, index, row);
     });
-    lists[index] = { box, rows, said };
+    lists[index] = { box, rows, said, bar };
   }
 
-  function drawList({ box, rows, said }, state) {
+  function drawList({ box, rows, said, bar }, state) {
     const shown = [...rows.children].map((option) => option.textContent);
     if (shown.join('\n') !== state.items.join('\n') || shown.length !== state.items.length) {
       rows.replaceChildren(...state.items.map((item, row) => {
@@ -158,6 +166,18 @@
     }
     said.textContent = state.said;
     box.hidden = !state.visible;
+    box.classList.toggle('scrolls', state.visible && rows.scrollHeight > rows.clientHeight + 1);
+    bar.update();
+    // Where the focus is shown while nothing is selected: on the first item,
+    // or within the empty list.
+    const first = rows.firstElementChild;
+    const ring = first
+      ? [rows.offsetLeft + first.offsetLeft, rows.offsetTop + first.offsetTop, first.offsetWidth, first.offsetHeight]
+      : [rows.offsetLeft + 1, rows.offsetTop + 1, rows.clientWidth - 2, rows.clientHeight - 2];
+    ['left', 'top', 'width', 'height'].forEach((name, i) =>
+      box.style.setProperty(`--ring-${name}`, `${ring[i]}px`));
+    box.style.setProperty('--ring-bottom', `${(ring[2] - 1) % 3}px`);
+    box.style.setProperty('--ring-side', `${(ring[3] - 2) % 3}px`);
     box.classList.toggle('off', !state.enabled);
     box.setAttribute('aria-disabled', String(!state.enabled));
     box.tabIndex = state.enabled ? 0 : -1;
@@ -194,9 +214,12 @@
     return mark;
   }
   const clips = svg('svg', { width: 0, height: 0, class: 'clips', 'aria-hidden': 'true' });
-  for (const [id, points] of [['upper-left', '0,0 0,12 12,0'], ['lower-right', '0,12 12,12 12,0']]) {
+  // Split along the diagonal as the classic style's pixel region splits it:
+  // a pixel whose centre lies on it goes to the upper left.
+  for (const [id, points] of [['upper-left', '0,0 0,12 0.25,12 12,0.25 12,0'],
+    ['lower-right', '0.25,12 12,12 12,0.25']]) {
     const clip = svg('clipPath', { id });
-    clip.append(svg('polygon', { points }));
+    clip.append(svg('polygon', { points, 'shape-rendering': 'crispEdges' }));
     clips.append(clip);
   }
   document.body.append(clips);
@@ -284,7 +307,7 @@
     if (control.text) {
       content.setAttribute('aria-multiline', 'true');
       words(content, control.text);
-      box.append(scrollBar(content));
+      box.append(scrollBar(content).element);
     }
     return content;
   }
@@ -306,20 +329,27 @@
     const down = part('arrow down');
     trough.append(thumb);
     bar.append(up, trough, down);
-    const line = parseFloat(getComputedStyle(content).lineHeight) || 18;
+    const line = () => content.firstElementChild?.getAttribute('role') === 'option'
+      ? content.firstElementChild.offsetHeight : parseFloat(getComputedStyle(content).lineHeight);
+    // The thumb is as long as a page is of all the rows or lines, as the
+    // classic style counts them, and never shorter than nine pixels.
     const show = () => {
       const room = trough.clientHeight;
-      const size = Math.max(9, Math.round(room * content.clientHeight / content.scrollHeight));
+      const step = line() || 18;
+      const page = Math.max(1, Math.floor(content.clientHeight / step));
+      const all = Math.max(page, Math.round(content.scrollHeight / step));
+      const size = Math.min(room, Math.max(9, Math.floor(page * room / all)));
       const travel = content.scrollHeight - content.clientHeight;
       thumb.style.height = `${size}px`;
       thumb.style.top = `${travel > 0 ? Math.round((room - size) * content.scrollTop / travel) : 0}px`;
     };
     content.addEventListener('scroll', show);
-    up.addEventListener('mousedown', () => content.scrollBy(0, -line));
-    down.addEventListener('mousedown', () => content.scrollBy(0, line));
+    const update = () => requestAnimationFrame(show);
+    up.addEventListener('mousedown', () => content.scrollBy(0, -line()));
+    down.addEventListener('mousedown', () => content.scrollBy(0, line()));
     trough.addEventListener('mousedown', (event) => {
       if (event.target !== trough) return;
-      const page = content.clientHeight - line;
+      const page = content.clientHeight - line();
       content.scrollBy(0, event.offsetY < thumb.offsetTop ? -page : page);
     });
     thumb.addEventListener('pointerdown', (event) => {
@@ -333,25 +363,24 @@
       thumb.addEventListener('pointerup', () => thumb.removeEventListener('pointermove', drag),
         { once: true });
     });
-    requestAnimationFrame(show);
-    return bar;
+    update();
+    return { element: bar, update };
   }
 
   function build() {
     document.title = face.caption.shown;
     win.setAttribute('aria-label', face.caption.spoken);
-    win.setAttribute('role', 'application');
+    win.setAttribute('role', 'main');
     Object.assign(win.style, {
       width: `${face.width}px`, height: `${face.height}px`, background: face.background,
     });
     // In the focus order, and so in the order a screen reader reads.
     const ordered = [...face.controls].sort((a, b) => a.tabIndex - b.tabIndex);
     const frames = {};
-    for (const control of face.controls.filter((c) => c.kind === 'frame'))
-      frames[control.name] = buildFrame(control, win);
     for (const control of ordered) {
       const parent = control.container ? frames[control.container] : win;
       switch (control.kind) {
+        case 'frame': frames[control.name] = buildFrame(control, win); break;
         case 'caption': {
           const caption = place(document.createElement('div'), control, parent);
           words(caption, control.caption);

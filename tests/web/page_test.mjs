@@ -1,0 +1,214 @@
+// SPDX-FileCopyrightText: 2026 The Kvelmor developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The page as a pupil meets it in Debian's Chromium, opened from a file and
+// from a web server: a measurement by mouse, one by keyboard in the window's
+// focus order, one by touch; what a screen reader is given; the narrow screen;
+// a run-time error; a browser without WebAssembly; and no request leaving.
+import { readFileSync } from 'node:fs';
+import { createRequire } from 'node:module';
+import {
+  check, click, clickItem, expectEqual, fileUrl, finish, launch, open, serve, shown, until,
+} from './browser.mjs';
+
+const axeSource = readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
+
+const browser = await launch();
+const server = await serve();
+
+for (const [where, url] of [['from a file', fileUrl()], ['from a web server', server.url]]) {
+  await check(`a measurement by mouse, ${where}`, async () => {
+    const { tab, context, errors, requests } = await open(browser, url);
+    expectEqual(await tab.title(), 'Философия - Логика, везна и тежести', 'the title');
+    expectEqual(await tab.$eval('html', (h) => h.lang), 'bg', 'the language');
+    let state = await shown(tab);
+    expectEqual(state.lists.map((l) => l.items), [['1', '6', '9'], ['1', '6', '9'], [],
+      ['2', '3', '4', '5', '7', '8'], ['1', '6', '9']], 'the lists at start');
+    expectEqual(state.lists.map((l) => l.visible), [true, true, true, false, false], 'lists shown');
+    await clickItem(tab, 0, '9');
+    await clickItem(tab, 1, '6');
+    await clickItem(tab, 0, '1');
+    await click(tab, 'Command1(0)');
+    await until(tab, () => document.getElementById('spoken').textContent, 'the result being said');
+    state = await shown(tab);
+    expectEqual(state.lists[2].items, ['9', '-6', '1'], 'the placed list');
+    expectEqual(state.result, '9 - 6 + 1 = 4', 'the result');
+    expectEqual(state.spoken, '9 минус 6 плюс 1 е равно на 4.', 'what a screen reader is told');
+    await click(tab, 'Command1(1)');
+    await until(tab, () => document.getElementById('spoken').textContent.startsWith('Везната'),
+      'the clear balance being said');
+    state = await shown(tab);
+    expectEqual([state.lists[0].items, state.lists[2].items, state.result],
+      [['1', '6', '9'], [], ''], 'after "Изчисти"');
+    expectEqual(errors, [], 'errors the page logged');
+    // Nothing is fetched but the page; over http, its manifest and service worker.
+    const others = requests.filter((r) => r !== url && !r.startsWith('data:') &&
+      !/kvelmor(\.webmanifest|-sw\.js|-icon\.png)$/.test(r));
+    expectEqual(others, [], 'requests beyond the page');
+    await context.close();
+  });
+}
+
+await check('a whole measurement by keyboard, in the window\'s focus order', async () => {
+  const { tab, context } = await open(browser, fileUrl());
+  const focus = async () => (await shown(tab)).focus;
+  // Tab past the last control leaves the page for the browser's own, and the
+  // next comes back to the first: that stop is not the window's.
+  const key = async (name) => {
+    await tab.keyboard.press(name);
+    if (name === 'Tab' && !await focus()) await tab.keyboard.press(name);
+  };
+  expectEqual(await focus(), 'Text10', 'the focus at start');
+  const order = [];
+  for (let i = 0; i < 8; ++i) {
+    await key('Tab');
+    order.push(await focus());
+  }
+  expectEqual(order, ['List10', 'Text20', 'List11', 'Command11', 'List12', 'Command10',
+    'Option10', 'Text10'], 'the focus order');
+  // Choose 2, 5, 7 as the weights, then measure 7 - 2 + 5 on them.
+  while (await focus() !== 'Option10') await key('Tab');
+  expectEqual(await focus(), 'Option10', 'on the first mode button');
+  await key('ArrowDown');
+  expectEqual(await focus(), 'Option11', 'the arrow moves to the other mode');
+  expectEqual((await shown(tab)).modes.map((m) => m.checked), [false, false], 'nothing selected yet');
+  await key(' ');
+  let state = await shown(tab);
+  expectEqual(state.modes.map((m) => m.checked), [false, true], 'choosing selected');
+  expectEqual(state.focus, 'List13', 'the focus moves on to the values');
+  for (const digit of ['2', '5', '7']) await key(digit);
+  state = await shown(tab);
+  expectEqual(state.lists[4].items, ['2', '5', '7'], 'the chosen weights');
+  await until(tab, () => document.getElementById('spoken').textContent.includes('Вече можете'),
+    'the finished choice being said');
+  await tab.keyboard.down('Shift');
+  await key('Tab');
+  await tab.keyboard.up('Shift');
+  expectEqual(await focus(), 'Option11', 'back on the mode');
+  await key('ArrowUp');
+  state = await shown(tab);
+  expectEqual(state.modes.map((m) => m.checked), [true, false], 'measuring selected by the arrow');
+  expectEqual(state.lists[0].items, ['2', '5', '7'], 'the pans');
+  await key('Tab');
+  await key('Tab');
+  expectEqual(await focus(), 'List10', 'the left pan');
+  await key('End');
+  await key('Tab');
+  await key('Tab');
+  expectEqual(await focus(), 'List11', 'the right pan');
+  await key('ArrowDown');
+  await tab.keyboard.down('Shift');
+  await key('Tab');
+  await key('Tab');
+  await tab.keyboard.up('Shift');
+  await key('Home');
+  expectEqual((await shown(tab)).lists[2].items, ['7', '-2', '5'], 'the placed list');
+  for (let i = 0; i < 5; ++i) await key('Tab');
+  expectEqual(await focus(), 'Command10', '"Изчисли"');
+  await key('Enter');
+  expectEqual((await shown(tab)).result, '7 - 2 + 5 = 10', 'the result by Enter');
+  await key(' ');
+  await until(tab, () => document.getElementById('spoken').textContent === '7 минус 2 плюс 5 е равно на 10.',
+    'the result said again');
+  await context.close();
+});
+
+await check('a tap is a click', async () => {
+  const { tab, context } = await open(browser, fileUrl(), { width: 360, height: 640 });
+  const stage = await tab.$eval('#stage', (s) => [s.offsetWidth, document.documentElement.scrollWidth]);
+  expectEqual(stage, [360, 360], 'the window scaled to a narrow screen, and nothing cut');
+  const nine = await tab.$$eval('#List10 [role=option]', (o) => {
+    const r = o[2].getBoundingClientRect();
+    return [r.x + r.width / 2, r.y + r.height / 2];
+  });
+  await tab.touchscreen.tap(nine[0], nine[1]);
+  expectEqual((await shown(tab)).lists[2].items, ['9'], 'placed by a tap');
+  await context.close();
+});
+
+await check('what a screen reader is given', async () => {
+  const { tab, context } = await open(browser, fileUrl());
+  await clickItem(tab, 1, '6');
+  await clickItem(tab, 0, '9');
+  await click(tab, 'Command1(0)');
+  const tree = await tab.accessibility.snapshot({ interestingOnly: false });
+  const all = [];
+  const walk = (node) => { all.push(node); (node.children ?? []).forEach(walk); };
+  walk(tree);
+  const named = (role, name) => all.find((n) => n.role === role && n.name === name);
+  for (const [role, name] of [['listbox', 'Ляво'], ['listbox', 'Дясно'],
+    ['listbox', 'Поставени тежести'], ['button', 'Изчисли'], ['button', 'Изчисти'],
+    ['radio', 'Измерва'], ['radio', 'Избира'], ['textbox', 'Измервана маса'],
+    ['textbox', 'Условие на задачата'], ['image', 'Везна с тежести'], ['radiogroup', 'Режим']]) {
+    if (!named(role, name)) throw new Error(`no ${role} named ${name}`);
+  }
+  const placed = named('listbox', 'Поставени тежести');
+  expectEqual(placed.description, 'минус 6 и 9', 'the placed list, as it is said');
+  const options = [];
+  const find = (node) => { if (node.role === 'option') options.push(node.name); (node.children ?? []).forEach(find); };
+  find(placed);
+  expectEqual(options, ['минус 6', '9'], 'its items');
+  const text = (node) => [node.name, ...(node.children ?? []).map(text)].join(' ');
+  const result = text(named('textbox', 'Измервана маса'));
+  if (!result.includes('минус 6 плюс 9 равно на 3') || result.includes('-6'))
+    throw new Error(`the result reads: ${result}`);
+  const instructions = text(named('textbox', 'Условие на задачата'));
+  if (!instructions.includes('от 1 до 10') || instructions.includes('[1..10]'))
+    throw new Error('the instructions are not read for the ear');
+  const live = await tab.$eval('#spoken', (s) => s.getAttribute('aria-live'));
+  expectEqual(live, 'polite', 'the live region');
+  // axe-core, measuring and choosing, finds nothing wrong.
+  await tab.evaluate(axeSource);
+  const audit = () => tab.evaluate(async () => (await window.axe.run(document)).violations
+    .map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`));
+  expectEqual(await audit(), [], 'axe-core\'s violations while measuring');
+  await click(tab, 'Option1(1)');
+  expectEqual(await audit(), [], 'axe-core\'s violations while choosing');
+  await context.close();
+});
+
+await check('a run-time error ends the exercise with its report', async () => {
+  // The core, caught as the page makes it, is asked for a list that does not
+  // exist, as a fault of its own would.
+  const { tab, context } = await open(browser, fileUrl(), {
+    before: () => {
+      const instantiate = WebAssembly.instantiate;
+      WebAssembly.instantiate = async (...args) => {
+        const made = await instantiate(...args);
+        window.kvelmorCore = made.instance.exports;
+        return made;
+      };
+    },
+  });
+  await tab.evaluate(() => { try { window.kvelmorCore.kv_step(0, 7, 0); } catch { /* it stopped */ } });
+  const dialog = await tab.$eval('#failure', (d) => [d.open, d.querySelector('h1').textContent,
+    d.querySelector('p').textContent]);
+  expectEqual(dialog.slice(0, 2), [true, 'Грешка при изпълнение'], 'the report');
+  if (!dialog[2].startsWith('Възникна грешка и програмата ще бъде затворена.') ||
+      !dialog[2].includes('List1'))
+    throw new Error(`the report says: ${dialog[2]}`);
+  await tab.click('#failure button');
+  await tab.evaluate(() => document.querySelector('#List10 [role=option]').click());
+  expectEqual((await shown(tab)).lists[2].items, [], 'the placed list after the error');
+  await context.close();
+});
+
+await check('a browser without WebAssembly is told so in Bulgarian', async () => {
+  const { tab, context } = await open(browser, fileUrl(), { before: () => { delete window.WebAssembly; } });
+  const message = await tab.$eval('#unsupported', (p) => (p.hidden ? '' : p.textContent));
+  if (!message.includes('WebAssembly') || !message.startsWith('Упражнението'))
+    throw new Error(`the page says: ${message}`);
+  await context.close();
+});
+
+await check('sharp on a fine screen', async () => {
+  const { tab, context } = await open(browser, fileUrl(), { scale: 2 });
+  const natural = await tab.$eval('#Picture1 img', (i) => [i.naturalWidth, i.width]);
+  expectEqual(natural, [390, 195], 'the picture at twice its pixels');
+  await context.close();
+});
+
+await server.close();
+await browser.close();
+finish();
