@@ -15,8 +15,10 @@ windows_packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools g++-ming
 # Wintab sources (tablet events), and without OpenGL the Windows platform
 # plugin compiles only with dynamic GL off too. Of the plugins only the
 # Windows platform is built: the program draws in Qt's own Windows style,
-# with Windows' own font engine, and reads no picture file; of the widgets
-# and text formats, none that the program never shows.
+# with Windows' own font engines (DirectWrite's needs the Direct2D feature,
+# not its platform plugin), and reads no picture file; of the widgets and
+# text formats, none that the program never shows, but those that Qt's
+# compatibility code always includes (main window, menus, file dialog).
 windows_qt_options=(-DBUILD_SHARED_LIBS=OFF -DCMAKE_BUILD_TYPE=Release
     -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF
     -DFEATURE_system_zlib=OFF -DFEATURE_system_png=OFF -DFEATURE_system_freetype=OFF
@@ -25,14 +27,14 @@ windows_qt_options=(-DBUILD_SHARED_LIBS=OFF -DCMAKE_BUILD_TYPE=Release
     -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF -DFEATURE_testlib=OFF
     -DFEATURE_opengl=OFF -DINPUT_opengl=no -DFEATURE_dynamicgl=OFF -DFEATURE_vulkan=OFF
     -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF -DFEATURE_icu=OFF -DFEATURE_tabletevent=OFF
-    -DFEATURE_direct2d=OFF -DFEATURE_freetype=OFF -DFEATURE_ico=OFF
+    -DFEATURE_direct2d1_1=OFF -DFEATURE_freetype=OFF -DFEATURE_ico=OFF
     -DFEATURE_style_windowsvista=OFF -DFEATURE_style_windows11=OFF -DFEATURE_style_fusion=OFF
     -DFEATURE_style_stylesheet=OFF -DFEATURE_graphicsview=OFF -DFEATURE_graphicseffect=OFF
     -DFEATURE_mdiarea=OFF -DFEATURE_dockwidget=OFF
     -DFEATURE_calendarwidget=OFF -DFEATURE_datetimeedit=OFF -DFEATURE_textbrowser=OFF
     -DFEATURE_splashscreen=OFF -DFEATURE_lcdnumber=OFF -DFEATURE_dial=OFF
     -DFEATURE_fontcombobox=OFF -DFEATURE_keysequenceedit=OFF -DFEATURE_colordialog=OFF
-    -DFEATURE_filedialog=OFF -DFEATURE_fontdialog=OFF -DFEATURE_inputdialog=OFF
+    -DFEATURE_fontdialog=OFF -DFEATURE_inputdialog=OFF
     -DFEATURE_errormessage=OFF -DFEATURE_wizard=OFF -DFEATURE_undoview=OFF -DFEATURE_columnview=OFF
     -DFEATURE_tableview=OFF -DFEATURE_tablewidget=OFF -DFEATURE_treewidget=OFF
     -DFEATURE_datawidgetmapper=OFF -DFEATURE_syntaxhighlighter=OFF -DFEATURE_commandlinkbutton=OFF

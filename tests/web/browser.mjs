@@ -57,7 +57,7 @@ export async function serve() {
 
 // Opens the page at this address in a new tab of its own and waits until it
 // takes input; collects what the page logs as errors and every request.
-export async function open(browser, url, { width = 494, height = 345, scale = 1, before } = {}) {
+export async function open(browser, url, { width = 494, height = 345, scale = 1, touch = false, before } = {}) {
   const context = await browser.createBrowserContext();
   const tab = await context.newPage();
   const errors = [];
@@ -65,7 +65,7 @@ export async function open(browser, url, { width = 494, height = 345, scale = 1,
   tab.on('console', (message) => { if (message.type() === 'error') errors.push(message.text()); });
   tab.on('pageerror', (error) => errors.push(String(error)));
   tab.on('request', (request) => requests.push(request.url()));
-  await tab.setViewport({ width, height, deviceScaleFactor: scale });
+  await tab.setViewport({ width, height, deviceScaleFactor: scale, hasTouch: touch });
   if (before) await tab.evaluateOnNewDocument(before);
   await tab.goto(url);
   await tab.waitForSelector('body.ready, #unsupported:not([hidden])');
