@@ -24,3 +24,8 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_TRY_COMPILE_TARGET_TYPE STATIC_LIBRARY)
+
+# Tests built for WASI run under Node, as they run under Wine for Windows.
+find_program(KVELMOR_NODE node REQUIRED)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${KVELMOR_NODE} --experimental-wasi-unstable-preview1 --no-warnings
+    ${CMAKE_CURRENT_LIST_DIR}/../tests/support/run_wasi.mjs)

@@ -12,6 +12,7 @@
 #include "json.h"
 #include "layout.h"
 #include "list_keys.h"
+#include "no_exception_runtime.h"
 #include "speech.h"
 #include "step.h"
 #include "texts.h"
@@ -19,6 +20,11 @@
 #include <string>
 
 #define KVELMOR_EXPORT(name) extern "C" __attribute__((export_name(name)))
+
+// Told by the module of a run-time error, before it stops: the page shows
+// the report and takes no more input.
+extern "C" __attribute__((import_module("env"), import_name("kv_failed"))) void
+kvFailed(const char* report, int length);
 
 namespace {
 
@@ -84,6 +90,13 @@ const char* answer(const Json& json) {
 }
 
 } // namespace
+
+// A run-time error of the exercise ends it as the window's message box does.
+void endWithUncaught(const char* what) {
+    const std::string report = toUtf8(failureReport(what));
+    kvFailed(report.data(), static_cast<int>(report.size()));
+    __builtin_trap();
+}
 
 // The length of the last answer, in bytes.
 KVELMOR_EXPORT("kv_length") int kvLength() {

@@ -4,6 +4,7 @@
 
 #include "conversions.h"
 #include "runtime_error.h"
+#include "throws.h"
 
 #include <gtest/gtest.h>
 
@@ -62,17 +63,22 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<RoundCase>& info) { return info.param.name; });
 
 TEST(Conversions, outsideSixteenBitsIsOverflow) {
+    SKIP_UNLESS_CATCHABLE();
     for (double value : {32768.0, 32767.5, -32769.0, -32768.6, 1e300, double(NAN)})
         EXPECT_THROW(toInteger(value), RuntimeError) << value;
 }
 
 TEST(Conversions, roundingIgnoresTheCallersRoundingMode) {
+#ifndef FE_UPWARD
+    GTEST_SKIP() << "WebAssembly rounds one way only";
+#else
     std::fesetround(FE_UPWARD);
     const std::int16_t rounded = toInteger(2.5);
     const int mode = std::fegetround();
     std::fesetround(FE_TONEAREST);
     EXPECT_EQ(rounded, 2);
     EXPECT_EQ(mode, FE_UPWARD);
+#endif
 }
 
 TEST(Conversions, integerTextHasNoLeadingBlank) {
@@ -88,6 +94,10 @@ TEST(Conversions, absoluteValueOverflowsOnlyForTheMostNegative) {
     EXPECT_EQ(absolute(6), 6);
     EXPECT_EQ(absolute(0), 0);
     EXPECT_EQ(absolute(-32767), 32767);
+}
+
+TEST(Conversions, absoluteOfTheMostNegativeOverflows) {
+    SKIP_UNLESS_CATCHABLE();
     EXPECT_THROW(absolute(-32768), RuntimeError);
 }
 
@@ -108,5 +118,6 @@ TEST(Conversions, runningSumOverflowsBeyondThirtyTwoBits) {
     EXPECT_EQ(sum.value(), 2147483646);
     sum.add(1);
     EXPECT_EQ(sum.value(), 2147483647);
+    SKIP_UNLESS_CATCHABLE();
     EXPECT_THROW(sum.add(1), RuntimeError);
 }

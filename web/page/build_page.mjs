@@ -33,8 +33,9 @@ const title = face.caption.shown;
 
 const style = read('kvelmor.css').replace('@FONT@', dataUri('font/woff2', readFileSync(fontPath)));
 const script = read('kvelmor.js');
+const webp = (name) => dataUri('image/webp', readFileSync(join(pictureDir, name)));
 const pictures = JSON.stringify({
-  balance: png('balance.png'), 'balance@2x': png('balance@2x.png'),
+  balance: webp('balance.webp'), 'balance@2x': webp('balance@2x.webp'),
 });
 const policy = [
   "default-src 'none'", `script-src ${hash(script)} 'wasm-unsafe-eval'`, `style-src ${hash(style)}`,

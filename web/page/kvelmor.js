@@ -17,7 +17,9 @@
   }
 
   // The module, gzipped and in base64.
-  const packed = Uint8Array.from(atob($('core').textContent.trim()), (c) => c.charCodeAt(0));
+  const base64 = $('core').textContent.trim();
+  const packed = Uint8Array.fromBase64 ? Uint8Array.fromBase64(base64)
+    : Uint8Array.from(atob(base64), (c) => c.charCodeAt(0));
   const bytes = await new Response(
     new Blob([packed]).stream().pipeThrough(new DecompressionStream('gzip'))).arrayBuffer();
   const pictures = JSON.parse($('pictures').textContent);
@@ -141,9 +143,10 @@
       if (row >= 0) act(0, index, row);
     });
     lists[index] = { box, rows, said, bar };
+    box.addEventListener('focus', () => showFocus(lists[index]));
   }
 
-  function drawList({ box, rows, said, bar }, state) {
+  function drawList({ box, rows, said }, state) {
     const shown = [...rows.children].map((option) => option.textContent);
     if (shown.join('\n') !== state.items.join('\n') || shown.length !== state.items.length) {
       rows.replaceChildren(...state.items.map((item, row) => {
@@ -158,18 +161,43 @@
     }
     [...rows.children].forEach((option, row) =>
       option.setAttribute('aria-selected', String(row === state.selected)));
-    if (state.selected >= 0) {
+    if (state.selected >= 0)
       box.setAttribute('aria-activedescendant', `${box.id}-${state.selected}`);
-      rows.children[state.selected].scrollIntoView({ block: 'nearest' });
-    } else {
+    else
       box.removeAttribute('aria-activedescendant');
-    }
     said.textContent = state.said;
     box.hidden = !state.visible;
-    box.classList.toggle('scrolls', state.visible && rows.scrollHeight > rows.clientHeight + 1);
-    bar.update();
-    // Where the focus is shown while nothing is selected: on the first item,
-    // or within the empty list.
+    box.classList.toggle('off', !state.enabled);
+    box.setAttribute('aria-disabled', String(!state.enabled));
+    box.tabIndex = state.enabled ? 0 : -1;
+  }
+
+  // What depends on the lists' sizes, read once for all lists and then
+  // written, so that the page is laid out once or twice per action, not
+  // once per list: whether a list scrolls, its selection in sight, and where
+  // the focus is shown on the focused one.
+  function layOutLists(states) {
+    const shown = lists.filter(({ box }) => !box.hidden);
+    const sizes = shown.map(({ rows }) => [rows.scrollHeight, rows.clientHeight,
+      rows.firstElementChild?.offsetHeight ?? 0]);
+    shown.forEach(({ box, rows, bar }, i) => {
+      const [all, room, row] = sizes[i];
+      box.classList.toggle('scrolls', all > room + 1);
+      const selected = states[lists.findIndex((l) => l.box === box)].selected;
+      if (selected >= 0 && row) {
+        const top = selected * row;
+        if (top < rows.scrollTop) rows.scrollTop = top;
+        else if (top + row > rows.scrollTop + room) rows.scrollTop = top + row - room;
+      }
+      bar.update();
+    });
+    const focused = lists.find(({ box }) => box === document.activeElement && !box.hidden);
+    if (focused) showFocus(focused);
+  }
+
+  // Where the focus is shown on a list while nothing is selected: on the
+  // first item, or within the empty list.
+  function showFocus({ box, rows }) {
     const first = rows.firstElementChild;
     const ring = first
       ? [rows.offsetLeft + first.offsetLeft, rows.offsetTop + first.offsetTop, first.offsetWidth, first.offsetHeight]
@@ -178,9 +206,6 @@
       box.style.setProperty(`--ring-${name}`, `${ring[i]}px`));
     box.style.setProperty('--ring-bottom', `${(ring[2] - 1) % 3}px`);
     box.style.setProperty('--ring-side', `${(ring[3] - 2) % 3}px`);
-    box.classList.toggle('off', !state.enabled);
-    box.setAttribute('aria-disabled', String(!state.enabled));
-    box.tabIndex = state.enabled ? 0 : -1;
   }
 
   function buildFrame(control, parent) {
@@ -401,11 +426,10 @@
   // Where the focus goes when its control is hidden or disabled: on to the
   // next control that takes it, as in the window.
   function keepFocus() {
+    const gone = (e) => e.closest('[hidden]') || e.tabIndex < 0 || e.disabled;
     const focused = lastFocus;
-    if (!focused || focused === document.body || focused.tabIndex >= 0 && !focused.hidden &&
-        focused.getClientRects().length) return;
-    const stops = [...win.querySelectorAll('[tabindex="0"], button')]
-      .filter((e) => !e.hidden && e.getClientRects().length && !e.disabled);
+    if (!focused || focused === document.body || !gone(focused)) return;
+    const stops = [...win.querySelectorAll('[tabindex="0"], button')].filter((e) => !gone(e));
     const all = [...win.querySelectorAll('[role], button')];
     const after = stops.find((e) => all.indexOf(e) > all.indexOf(focused)) || stops[0];
     if (after) after.focus();
@@ -417,6 +441,8 @@
     drawModes(state.modes);
     words(result, state.result);
     keepFocus();
+    // What depends on sizes is laid out with the next frame, before it is shown.
+    requestAnimationFrame(() => layOutLists(state.lists));
   }
 
   function end(report) {
@@ -438,7 +464,7 @@
 
   build();
   draw(answer(core.kv_start()));
-  fit();
+  requestAnimationFrame(fit);
   addEventListener('resize', fit);
   document.body.classList.add('ready');
   // Installed from a web server, the page starts offline too.
