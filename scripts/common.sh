@@ -44,3 +44,25 @@ build_host_tools() {
         -DKVELMOR_BENCH=OFF >/dev/null
     cmake --build build/host --target draw_pictures >/dev/null
 }
+
+# The exercise in a browser: the core built as WebAssembly with Debian's
+# clang for WASI (16 on Debian 12, 19 on Debian 13), the page made with Node,
+# its font cut from Liberation Serif, its photograph packed as WebP.
+web_packages() {
+    local version
+    for version in 16 19; do
+        if [ -z "$(apt-cache policy "clang-$version" 2>/dev/null | sed -n 's/ *Candidate: //p' | grep -v none)" ]; then
+            continue
+        fi
+        echo "clang-$version lld-$version llvm-$version libc++-$version-dev-wasm32 libc++abi-$version-dev-wasm32"
+        echo "libclang-rt-$version-dev-wasm32 wasi-libc nodejs python3-fonttools python3-brotli webp"
+        return 0
+    done
+    echo "Neither clang-16 nor clang-19 is in Debian's archive as this machine knows it." >&2
+    return 1
+}
+
+# The archive's lists, on a machine that has never read them.
+ensure_package_lists() {
+    [ -n "$(ls /var/lib/apt/lists/*_Packages 2>/dev/null)" ] || as_root apt-get update -qq
+}
