@@ -231,8 +231,15 @@ build_for_windows() {
     local dir=$1
     shift
     ensure_windows_qt
+    # A build folder made with another Qt for Windows keeps its toolchain:
+    # it starts again.
+    local toolchain=$windows_qt/lib/cmake/Qt6/qt.toolchain.cmake
+    if [ -f "$dir/CMakeCache.txt" ] &&
+        ! grep -qF "$toolchain" "$dir"/CMakeFiles/*/CMakeSystem.cmake 2>/dev/null; then
+        rm -rf "$dir"
+    fi
     build_host_tools
-    configure_and_build "$dir" -DCMAKE_TOOLCHAIN_FILE="$windows_qt/lib/cmake/Qt6/qt.toolchain.cmake" \
+    configure_and_build "$dir" -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
         -DQT_CHAINLOAD_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" \
         -DKVELMOR_HOST_TOOLS="$PWD/build/host/resources" -DKVELMOR_BENCH=OFF \
         -DKVELMOR_QT_NOTICES="$windows_qt/qt-notices.txt" \
