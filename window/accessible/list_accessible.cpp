@@ -49,8 +49,9 @@ class ItemAccessible : public QAccessibleInterface, public QAccessibleActionInte
         QAccessible::State state;
         if (!isValid())
             return state;
-        if (!QRect(list_->mapToGlobal(QPoint(0, 0)), list_->size()).intersects(rect()))
-            state.invisible = true;
+        // Scrolled out of sight, a row is still shown as one of the list's:
+        // a screen reader counts only those it takes as shown ("Списък с 9
+        // елемента").
         state.selected = list_->selectionModel()->isSelected(index_);
         state.focused = list_->currentIndex() == index_;
         state.selectable = state.focusable = (index_.flags() & Qt::ItemIsSelectable) != 0;
