@@ -17,7 +17,7 @@ await check('a measurement by mouse and by keys in Firefox', async () => {
   await click(tab, 'Command1(0)');
   let state = await shown(tab);
   expectEqual([state.lists[2].items, state.result], [['9', '-6', '1'], '9 - 6 + 1 = 4'], 'by mouse');
-  await until(tab, () => document.getElementById('spoken').textContent === '9 минус 6 плюс 1 е равно на 4.',
+  await until(tab, () => [...document.querySelectorAll('[aria-live]')].map((e) => e.textContent).join('') === '9 минус 6 плюс 1 е равно на 4.',
     'the result being said');
   await click(tab, 'Command1(1)');
   // By keys: into the left pan, the last weight; the right pan's first.

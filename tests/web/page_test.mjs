@@ -30,13 +30,13 @@ for (const [where, url] of [['from a file', fileUrl()], ['from a web server', se
     await clickItem(tab, 1, '6');
     await clickItem(tab, 0, '1');
     await click(tab, 'Command1(0)');
-    await until(tab, () => document.getElementById('spoken').textContent, 'the result being said');
+    await until(tab, () => [...document.querySelectorAll('[aria-live]')].map((e) => e.textContent).join(''), 'the result being said');
     state = await shown(tab);
     expectEqual(state.lists[2].items, ['9', '-6', '1'], 'the placed list');
     expectEqual(state.result, '9 - 6 + 1 = 4', 'the result');
     expectEqual(state.spoken, '9 минус 6 плюс 1 е равно на 4.', 'what a screen reader is told');
     await click(tab, 'Command1(1)');
-    await until(tab, () => document.getElementById('spoken').textContent.startsWith('Везната'),
+    await until(tab, () => [...document.querySelectorAll('[aria-live]')].map((e) => e.textContent).join('').startsWith('Везната'),
       'the clear balance being said');
     state = await shown(tab);
     expectEqual([state.lists[0].items, state.lists[2].items, state.result],
@@ -80,7 +80,7 @@ await check('a whole measurement by keyboard, in the window\'s focus order', asy
   for (const digit of ['2', '5', '7']) await key(digit);
   state = await shown(tab);
   expectEqual(state.lists[4].items, ['2', '5', '7'], 'the chosen weights');
-  await until(tab, () => document.getElementById('spoken').textContent.includes('Вече можете'),
+  await until(tab, () => [...document.querySelectorAll('[aria-live]')].map((e) => e.textContent).join('').includes('Вече можете'),
     'the finished choice being said');
   await tab.keyboard.down('Shift');
   await key('Tab');
@@ -108,9 +108,15 @@ await check('a whole measurement by keyboard, in the window\'s focus order', asy
   expectEqual(await focus(), 'Command10', '"Изчисли"');
   await key('Enter');
   expectEqual((await shown(tab)).result, '7 - 2 + 5 = 10', 'the result by Enter');
+  // Pressed again, the result is said again: new text in a live region.
+  const regions = () => tab.$$eval('[aria-live]', (all) => all.map((e) => e.textContent));
+  const first = await regions();
   await key(' ');
-  await until(tab, () => document.getElementById('spoken').textContent === '7 минус 2 плюс 5 е равно на 10.',
-    'the result said again');
+  const again = await regions();
+  const sentence = '7 минус 2 плюс 5 е равно на 10.';
+  expectEqual([first.filter(Boolean), again.filter(Boolean)], [[sentence], [sentence]], 'the result said twice');
+  if (first.indexOf(sentence) === again.indexOf(sentence))
+    throw new Error('said again into the same live region, which speaks only what is new');
   await context.close();
 });
 

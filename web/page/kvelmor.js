@@ -96,11 +96,15 @@
     if (outcome.ran && outcome.announcement) say(outcome.announcement);
   }
 
-  // A polite live region speaks each new text once; a sentence said again
-  // is new text too.
+  // A polite live region speaks each new text once. Two take turns, so
+  // that a sentence said again, as "Изчисли" pressed again says the result,
+  // is new text in the other one and is spoken again.
+  let speaker = 0;
   function say(sentence) {
-    spoken.textContent = '';
-    requestAnimationFrame(() => { spoken.textContent = sentence; });
+    const [now, before] = speaker ? [$('spoken-again'), spoken] : [spoken, $('spoken-again')];
+    speaker = 1 - speaker;
+    before.textContent = '';
+    now.textContent = sentence;
   }
 
   const listKeys = {
