@@ -3,9 +3,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The page as a pupil meets it in Debian's Chromium, opened from a file and
-// from a web server: a measurement by mouse, one by keyboard in the window's
-// focus order, one by touch; what a screen reader is given; the narrow screen;
-// a run-time error; a browser without WebAssembly; and no request leaving.
+// from a web server, and in Firefox ESR: measurements by mouse and by keys,
+// a whole one by keyboard in the window's focus order, one by touch; what a
+// screen reader is given; the narrow screen; a run-time error; a browser
+// without WebAssembly; and no request leaving.
 import { readFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import {
@@ -15,11 +16,15 @@ import {
 const axeSource = readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
 
 const browser = await launch();
+const firefox = await launch('firefox');
 const server = await serve();
+const said = () => [...document.querySelectorAll('[aria-live]')].map((e) => e.textContent).join('');
 
-for (const [where, url] of [['from a file', fileUrl()], ['from a web server', server.url]]) {
-  await check(`a measurement by mouse, ${where}`, async () => {
-    const { tab, context, errors, requests } = await open(browser, url);
+// Two engines: Chromium, from a file and from a web server; Firefox ESR.
+for (const [where, engine, url] of [['in Chromium, from a file', browser, fileUrl()],
+  ['in Chromium, from a web server', browser, server.url], ['in Firefox ESR, from a file', firefox, fileUrl()]]) {
+  await check(`a measurement by mouse and one by keys, ${where}`, async () => {
+    const { tab, context, errors, requests } = await open(engine, url);
     expectEqual(await tab.title(), 'Философия - Логика, везна и тежести', 'the title');
     expectEqual(await tab.$eval('html', (h) => h.lang), 'bg', 'the language');
     let state = await shown(tab);
@@ -30,17 +35,26 @@ for (const [where, url] of [['from a file', fileUrl()], ['from a web server', se
     await clickItem(tab, 1, '6');
     await clickItem(tab, 0, '1');
     await click(tab, 'Command1(0)');
-    await until(tab, () => [...document.querySelectorAll('[aria-live]')].map((e) => e.textContent).join(''), 'the result being said');
+    await until(tab, said, 'the result being said');
     state = await shown(tab);
     expectEqual(state.lists[2].items, ['9', '-6', '1'], 'the placed list');
     expectEqual(state.result, '9 - 6 + 1 = 4', 'the result');
     expectEqual(state.spoken, '9 минус 6 плюс 1 е равно на 4.', 'what a screen reader is told');
     await click(tab, 'Command1(1)');
-    await until(tab, () => [...document.querySelectorAll('[aria-live]')].map((e) => e.textContent).join('').startsWith('Везната'),
-      'the clear balance being said');
+    await until(tab, () => [...document.querySelectorAll('[aria-live]')].some((e) =>
+      e.textContent.startsWith('Везната')), 'the clear balance being said');
     state = await shown(tab);
     expectEqual([state.lists[0].items, state.lists[2].items, state.result],
       [['1', '6', '9'], [], ''], 'after "Изчисти"');
+    // By keys: the left pan's last weight, the right pan's first, "Изчисли".
+    await tab.focus('#List10');
+    await tab.keyboard.press('End');
+    await tab.focus('#List11');
+    await tab.keyboard.press('Home');
+    await tab.focus('#Command10');
+    await tab.keyboard.press('Enter');
+    state = await shown(tab);
+    expectEqual([state.lists[2].items, state.result], [['9', '-1'], '9 - 1 = 8'], 'by keys');
     expectEqual(errors, [], 'errors the page logged');
     // Nothing is fetched but the page; over http, its manifest and service worker.
     const others = requests.filter((r) => r !== url && !r.startsWith('data:') &&
@@ -49,6 +63,7 @@ for (const [where, url] of [['from a file', fileUrl()], ['from a web server', se
     await context.close();
   });
 }
+await firefox.close();
 
 await check('a whole measurement by keyboard, in the window\'s focus order', async () => {
   const { tab, context } = await open(browser, fileUrl());
