@@ -5,7 +5,7 @@
 // The page's size, and its time from navigation to taking input in headless
 // Chromium against a page that shows one caption in the same font, measured
 // in the same run, alternating, as medians over many loads.
-//   node bench/page_startup.mjs build/wasm/web/page/kvelmor.html [LOADS]
+//   node bench/page_startup.mjs [build/web/page/kvelmor.html [LOADS]]
 // (run with tests/web's node_modules, which scripts/test installs)
 import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
@@ -15,7 +15,7 @@ import { gzipSync } from 'node:zlib';
 
 const require = createRequire(resolve('tests/web/package.json'));
 const { default: puppeteer } = await import(require.resolve('puppeteer-core'));
-const page = resolve(process.argv[2] ?? 'build/wasm/web/page/kvelmor.html');
+const page = resolve(process.argv[2] ?? 'build/web/page/kvelmor.html');
 const loads = Number(process.argv[3] ?? 40);
 
 const html = readFileSync(page);

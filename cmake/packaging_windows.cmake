@@ -54,7 +54,13 @@ if(GIT_FOUND)
                     OUTPUT_VARIABLE commit OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
 endif()
 if(commit)
-    set(commit " (commit ${commit})")
+    execute_process(COMMAND ${GIT_EXECUTABLE} diff-index --quiet HEAD -- WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
+                    RESULT_VARIABLE changed ERROR_QUIET)
+    if(changed)
+        set(commit " (commit ${commit}, with changes not yet committed)")
+    else()
+        set(commit " (commit ${commit})")
+    endif()
 endif()
 set(windows_dir ${PROJECT_BINARY_DIR}/windows)
 write_windows_text(${windows_dir}/COPYING.txt ${PROJECT_SOURCE_DIR}/LICENSES/GPL-3.0-or-later.txt)
@@ -71,8 +77,9 @@ folder kvelmor-${PROJECT_VERSION}-windows-x64-source beside the installer and th
   ${qt_source_list},
   Debian's source package of the Qt built in (see below).
 Whoever passes on the installer or the zip passes on that folder with it. To build the same program
-again, on Debian 12 or 13: unpack kvelmor-${PROJECT_VERSION}-source.tar.gz and run scripts/windows in
-it; it builds this Qt from the same source, which it fetches from Debian's archive.
+again, on Debian 12 or 13 with the same qt6-base: unpack kvelmor-${PROJECT_VERSION}-source.tar.gz and
+run scripts/windows in it; it builds this Qt from the same source, which it fetches from Debian's
+archive (or unpack Debian's source package here with dpkg-source -x and follow the build below).
 
 kvelmor.exe has these linked into it, each under the licence that follows:
 - Qt, with the libraries it bundles (zlib, libpng, HarfBuzz, PCRE2 and others),

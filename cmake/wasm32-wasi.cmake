@@ -13,7 +13,10 @@ if(NOT KVELMOR_WASI_LLVM)
     list(SORT installed COMPARE NATURAL ORDER DESCENDING)
     foreach(dir IN LISTS installed)
         string(REGEX MATCH "llvm-([0-9]+)" found "${dir}")
-        if(EXISTS /usr/bin/clang++-${CMAKE_MATCH_1} AND EXISTS /usr/lib/llvm-${CMAKE_MATCH_1}/bin/llvm-ar)
+        # A clang with its archiver and its WebAssembly runtime.
+        file(GLOB runtime ${dir}/*/lib/wasi/libclang_rt.builtins-wasm32.a)
+        if(EXISTS /usr/bin/clang++-${CMAKE_MATCH_1} AND EXISTS /usr/lib/llvm-${CMAKE_MATCH_1}/bin/llvm-ar
+           AND runtime)
             set(KVELMOR_WASI_LLVM ${CMAKE_MATCH_1})
             break()
         endif()

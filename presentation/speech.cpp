@@ -195,7 +195,9 @@ std::u16string announcementFor(const FormState& before, const FormState& after,
         // Pressed again, "Изчисли" says the result again, for whoever missed it.
         if (action.index == calculate)
             return result(after);
-        if (action.index == clear && before != after)
+        // While a choice is unfinished, "Изчисти" says what is still to
+        // choose, even where it changed nothing, so that it is never silent.
+        if (action.index == clear && (before != after || stillToChoose(after)))
             return u"Везната е изчистена. " + placeable(after);
         return {};
     case Kind::selectMode:

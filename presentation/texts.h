@@ -17,6 +17,7 @@ inline constexpr std::u16string_view windowCaption = u"Философия - Ло
 // A run-time error ends the exercise: the report's title, and its text with
 // what failed.
 inline constexpr std::u16string_view failureTitle = u"Грешка при изпълнение";
+inline constexpr std::u16string_view failureButton = u"OK";
 std::u16string failureReport(std::string_view what);
 
 // UTF-8, as the fixed texts are stored, as UTF-16; a malformed sequence

@@ -94,13 +94,13 @@ write_qt_notices() {
         echo
         cat "$source/LICENSES/LGPL-3.0-only.txt"
         local attribution part file
-        for attribution in $(cd "$source" && find ./src -name qt_attribution.json | sort |
+        for attribution in $(cd "$source" && find ./src -name qt_attribution.json | LC_ALL=C sort |
             grep -vE "$qt_parts_left_out" | cut -c3-); do
             part=$(dirname "$attribution")
             echo
             echo "======== $part ========"
             cat "$source/$attribution"
-            for file in $(sed -n 's/.*"LicenseFile": *"\([^"]*\)".*/\1/p' "$source/$attribution" | sort -u); do
+            for file in $(sed -n 's/.*"LicenseFile": *"\([^"]*\)".*/\1/p' "$source/$attribution" | LC_ALL=C sort -u); do
                 [ -f "$source/$part/$file" ] || continue
                 echo
                 echo "-------- $part/$file --------"
@@ -131,7 +131,8 @@ ensure_windows_qt() {
     fi
     mkdir -p "$cache"
     # In use until this script ends: no other checkout takes it away meanwhile.
-    exec {windows_qt_in_use}>"$windows_qt.in-use"
+    # The lock files stay, so that all who lock one lock the same file.
+    exec {windows_qt_in_use}>>"$windows_qt.in-use"
     flock -s "$windows_qt_in_use"
     # One build at a time; a second run waits for the first and then uses its Qt.
     build_windows_qt "$version" "$toolchain" "$id" "$cache" 9>"$cache/lock"
@@ -150,11 +151,10 @@ build_windows_qt() {
     local work=$cache/qt-build-$id source old
     # Another recipe's Qt, unless a checkout uses it now; the trees of builds
     # that were interrupted for good, and our own once it is complete.
-    for old in "$cache"/qt-*-mingw-w64-static-*; do
-        old=${old%.in-use}
-        [ -e "$old" ] || [ -e "$old.in-use" ] || continue
-        [ "$old" != "$windows_qt" ] || continue
-        (flock -xn 7 && rm -rf "$old" "$old.in-use") 7>>"$old.in-use"
+    for old in "$cache"/qt-*-mingw-w64-static-*/; do
+        old=${old%/}
+        [ -d "$old" ] && [ "$old" != "$windows_qt" ] || continue
+        if (flock -xn 7 && rm -rf "$old") 7>>"$old.in-use"; then :; fi
     done
     for old in "$cache"/qt-build "$cache"/qt-build-*; do
         [ -d "$old" ] && { [ "$old" != "$work" ] || [ -e "$windows_qt/.complete" ]; } && rm -rf "$old"
@@ -192,7 +192,8 @@ build_windows_qt() {
         echo "$id" >"$work/recipe"
     fi
     echo "Building Qt..."
-    report_progress "$work/build.log" "$started" &
+    # Without the locks: they go with this script, not with the reporter.
+    report_progress "$work/build.log" "$started" 9>&- {windows_qt_in_use}>&- &
     local reporter=$! status=0
     cmake --build "$work/build" >>"$work/build.log" 2>&1 || status=$?
     kill "$reporter" 2>/dev/null
@@ -219,8 +220,13 @@ build_windows_qt() {
 # report_progress LOG STARTED: while Qt builds, says every minute and a half
 # how far it is, so that a long build is not taken for a hang.
 report_progress() {
-    local log=$1 started=$2 step
-    while sleep 90; do
+    local log=$1 started=$2 step pause
+    # Told to stop, it stops its pause too, which would hold the output open.
+    trap 'kill $pause 2>/dev/null; exit 0' TERM
+    while :; do
+        sleep 90 &
+        pause=$!
+        wait $pause || true
         step=$(grep -ao '^\[[0-9]*/[0-9]*\]' "$log" 2>/dev/null | tail -n 1 | tr -d '[]')
         echo "Qt for Windows: step ${step%/*} of ${step#*/}, $(((SECONDS - started) / 60)) minutes so far"
     done

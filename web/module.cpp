@@ -119,6 +119,21 @@ KVELMOR_EXPORT("kv_face") const char* kvFace() {
     json.key("photoWidth").number(photoWidth);
     json.key("photoHeight").number(photoHeight);
     json.key("failureTitle").string(toUtf8(failureTitle));
+    json.key("failureButton").string(toUtf8(failureButton));
+    // The numbers the page gives kv_step and kv_row_for_key, by name.
+    json.key("actions").open('{');
+    json.key("selectRow").number(static_cast<int>(UserAction::Kind::selectRow));
+    json.key("pressButton").number(static_cast<int>(UserAction::Kind::pressButton));
+    json.key("selectMode").number(static_cast<int>(UserAction::Kind::selectMode));
+    json.close('}').key("listKeys").open('{');
+    static constexpr std::pair<const char*, ListKey> keys[] = {
+        {"up", ListKey::up},         {"down", ListKey::down},
+        {"pageUp", ListKey::pageUp}, {"pageDown", ListKey::pageDown},
+        {"home", ListKey::home},     {"end", ListKey::end},
+        {"other", ListKey::other}};
+    for (const auto& [name, key] : keys)
+        json.key(name).number(static_cast<int>(key));
+    json.close('}');
     json.key("controls").open('[');
     for (const Control& control : controls()) {
         static constexpr const char* kinds[] = {"caption", "list",   "frame",     "modeButton",
@@ -162,14 +177,16 @@ KVELMOR_EXPORT("kv_start") const char* kvStart() {
     return answer(json);
 }
 
-// One of the user's actions: what it raised, what to say, and the state after.
-// After a run-time error the exercise has ended and takes nothing more.
+// One of the user's actions, a UserAction::Kind as kv_face numbers them:
+// what it raised, what to say, and the state after. After a run-time error
+// the exercise has ended and takes nothing more.
 KVELMOR_EXPORT("kv_step") const char* kvStep(int kind, int index, int row) {
     Json json;
     json.open('{');
     StepOutcome outcome;
-    if (!ended && kind >= 0 && kind <= 2)
-        outcome = step(state, {static_cast<UserAction::Kind>(kind), static_cast<std::int16_t>(index), row});
+    if (!ended && kind >= 0 && kind <= static_cast<int>(UserAction::Kind::selectMode))
+        outcome = step(
+            state, {static_cast<UserAction::Kind>(kind), static_cast<std::int16_t>(index), row});
     ended = ended || outcome.failure.has_value();
     json.key("ran").boolean(outcome.ran);
     json.key("announcement").string(toUtf8(outcome.announcement));
@@ -181,11 +198,12 @@ KVELMOR_EXPORT("kv_step") const char* kvStep(int kind, int index, int row) {
 }
 
 // The row a key leads to in List1(index), from its selected row; -1 for none.
-// key: 0 up, 1 down, 2 page up, 3 page down, 4 home, 5 end, 6 any other,
-// with the character typed (a UTF-16 unit, 0 for none).
+// key: a ListKey, as kv_face numbers them, with the character typed (a
+// UTF-16 unit, 0 for none).
 KVELMOR_EXPORT("kv_row_for_key")
 int kvRowForKey(int index, int key, int typed, int rowsInSight) {
-    if (index < 0 || index >= FormState::listCount || key < 0 || key > 6)
+    if (index < 0 || index >= FormState::listCount || key < 0 ||
+        key > static_cast<int>(ListKey::other))
         return -1;
     const ListBox& box = state.List1(static_cast<std::int16_t>(index));
     const char16_t character = static_cast<char16_t>(typed);

@@ -16,8 +16,8 @@ if(DEFINED ENV{SOURCE_DATE_EPOCH})
 endif()
 set(name kvelmor-${CPACK_PACKAGE_VERSION})
 execute_process(
-    COMMAND ${CMAKE_CURRENT_LIST_DIR}/source_archive.sh "${CPACK_KVELMOR_SOURCE_DIR}" ${name} ${date}
-            "${out}/${name}-source.tar.gz"
+    COMMAND ${CMAKE_CURRENT_LIST_DIR}/../source_archive.sh "${CPACK_KVELMOR_SOURCE_DIR}" ${name}
+            "${out}/${name}-source.tar.gz" ${date}
     COMMAND_ERROR_IS_FATAL ANY)
 file(GLOB qt_source "${CPACK_KVELMOR_QT_SOURCE}/*")
 file(COPY ${qt_source} DESTINATION "${out}")

@@ -148,7 +148,12 @@ const SentenceCase sentences[] = {
     {"clearWithNoneChosen",
      {choose, calculate, clear},
      u"Везната е изчистена. Изберете три тежести от списъка Налични."},
-    {"clearBeforeChoosingAnyChangesNothing", {choose, clear}, u""},
+    {"clearBeforeChoosingAny",
+     {choose, clear},
+     u"Везната е изчистена. Изберете три тежести от списъка Налични."},
+    {"clearAgainWhileChoosing",
+     {choose, pick2, clear, clear},
+     u"Везната е изчистена. Изберете още две тежести."},
     {"aValueAfterClear", {choose, pick2, clear, pick7}, u"Избрахте 7. Изберете още една тежест."},
 };
 

@@ -10,7 +10,8 @@
 // ends the whole program, as a run-time error ends the page's exercise, so
 // a test that expects one to be caught cannot run and says so.
 #if defined(__wasi__)
-#define SKIP_UNLESS_CATCHABLE() GTEST_SKIP() << "nothing thrown can be caught in this WebAssembly build"
+#define SKIP_UNLESS_CATCHABLE()                                                                    \
+    GTEST_SKIP() << "nothing thrown can be caught in this WebAssembly build"
 #else
 #define SKIP_UNLESS_CATCHABLE() static_cast<void>(0)
 #endif

@@ -59,10 +59,12 @@ start_virtual_display "$work"
 make_wine_prefix "$work/prefix" || fail "Wine could not make its prefix"
 profile=$WINEPREFIX/drive_c/users/$(id -un)
 key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\kvelmor'
-# What the user's profile and programs' entries hold, but for temporary files
-# (where the uninstaller runs a copy of itself, which Windows removes later).
+# What the user's profile and programs' entries hold, each file with its size
+# and time, but for temporary files (where the uninstaller runs a copy of
+# itself, which Windows removes later).
 snapshot() {
-    (cd "$profile" && find . \( -path ./AppData/Local/Temp -o -path ./Temp \) -prune -o -print | sort)
+    (cd "$profile" && find . \( -path ./AppData/Local/Temp -o -path ./Temp \) -prune -o \
+        \( -type f -printf '%p %s %T@\n' \) -o -print | LC_ALL=C sort)
     run_wine reg query "$key" 2>/dev/null | tr -d '\r'
 }
 # Another program of the user's, in the folder of the user's programs.

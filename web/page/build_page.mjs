@@ -7,14 +7,14 @@
 // Security Policy that lets nothing be fetched; beside it a web app manifest,
 // its icon and a service worker, which a web server needs for the page to be
 // installed and to start offline. The same inputs give the same bytes.
-//   node build_page.mjs CORE.wasm PICTURES_DIR FONT.woff2 OUT_DIR
+//   node build_page.mjs CORE.wasm PICTURES_DIR FONT.woff2 OUT_DIR SOURCE_ARCHIVE
 import { createHash } from 'node:crypto';
 import { readFileSync, writeFileSync, mkdirSync } from 'node:fs';
 import { dirname, join } from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { gzipSync } from 'node:zlib';
 
-const [corePath, pictureDir, fontPath, out] = process.argv.slice(2);
+const [corePath, pictureDir, fontPath, out, sourceArchive] = process.argv.slice(2);
 const here = dirname(fileURLToPath(import.meta.url));
 const read = (name) => readFileSync(join(here, name), 'utf8');
 const dataUri = (type, bytes) => `data:${type};base64,${Buffer.from(bytes).toString('base64')}`;
@@ -31,7 +31,8 @@ const face = JSON.parse(new TextDecoder().decode(
   new Uint8Array(instance.exports.memory.buffer, faceAt, instance.exports.kv_length())));
 const title = face.caption.shown;
 
-const style = read('kvelmor.css').replace('@FONT@', dataUri('font/woff2', readFileSync(fontPath)));
+const style = read('kvelmor.css').replace('@FONT@', dataUri('font/woff2', readFileSync(fontPath)))
+  .replace('@FONT_FAMILY@', face.font);
 const script = read('kvelmor.js');
 const webp = (name) => dataUri('image/webp', readFileSync(join(pictureDir, name)));
 const pictures = JSON.stringify({
@@ -42,7 +43,7 @@ const policy = [
   'img-src data:', 'font-src data:', "manifest-src 'self'", "worker-src 'self'", "base-uri 'none'",
 ].join('; ');
 const fill = {
-  CSP: policy, TITLE: escapeHtml(title), ICON: png('hamburger.png'), STYLE: style,
+  CSP: policy, TITLE: escapeHtml(title), ICON: png('hamburger.png'), STYLE: style, SOURCE: sourceArchive,
   CORE: gzipSync(core, { level: 9 }).toString('base64'), PICTURES: pictures, SCRIPT: script,
 };
 const page = read('kvelmor.html').replace(/@([A-Z]+)@/g, (all, name) => fill[name] ?? all);

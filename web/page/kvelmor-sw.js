@@ -13,9 +13,11 @@ self.addEventListener('install', (event) => {
   event.waitUntil(caches.open(kept).then((cache) => cache.addAll(files)).then(() => self.skipWaiting()));
 });
 
+// Only this page's older copies go: other pages of the same site keep theirs.
 self.addEventListener('activate', (event) => {
   event.waitUntil(caches.keys()
-    .then((names) => Promise.all(names.filter((n) => n !== kept).map((n) => caches.delete(n))))
+    .then((names) => Promise.all(names.filter((n) => n.startsWith('kvelmor-') && n !== kept)
+      .map((n) => caches.delete(n))))
     .then(() => self.clients.claim()));
 });
 

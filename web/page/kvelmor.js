@@ -2,11 +2,13 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The page only draws: every place, colour, text and sentence, and every
-// decision of the exercise, comes from the program's core, compiled to
-// WebAssembly and carried in this file. The page builds the controls the
-// core describes, hands it each of the user's actions, draws the state it
-// answers and passes its sentences to a screen reader.
+// The page only draws: every place, colour, text and sentence of the window,
+// and every decision of the exercise, comes from the program's core,
+// compiled to WebAssembly and carried in this file. The page builds the
+// controls the core describes, hands it each of the user's actions, draws
+// the state it answers and passes its sentences to a screen reader. Only
+// how each kind of control looks is its own, and the message for a browser
+// that cannot run the core at all.
 'use strict';
 
 (async () => {
@@ -79,8 +81,9 @@
     return element;
   }
 
-  // The user's action, as the core takes it: 0 a row selected, 1 a button
-  // pressed, 2 a mode selected.
+  // The user's action, as the core takes it: a row selected, a button
+  // pressed or a mode selected, by the numbers the core gives them.
+  const { selectRow, pressButton, selectMode } = face.actions;
   function act(kind, index, row = -1) {
     if (ended) return;
     lastFocus = document.activeElement;
@@ -108,7 +111,8 @@
   }
 
   const listKeys = {
-    ArrowUp: 0, ArrowDown: 1, PageUp: 2, PageDown: 3, Home: 4, End: 5,
+    ArrowUp: face.listKeys.up, ArrowDown: face.listKeys.down, PageUp: face.listKeys.pageUp,
+    PageDown: face.listKeys.pageDown, Home: face.listKeys.home, End: face.listKeys.end,
   };
 
   function buildList(control, parent) {
@@ -133,20 +137,23 @@
     const index = control.index;
     box.addEventListener('click', (event) => {
       if (!box.classList.contains('off')) box.focus();
+      // The scroll bar only scrolls.
+      if (event.target.closest('.scrollbar')) return;
       const option = event.target.closest('[role=option]');
-      act(0, index, option ? Number(option.dataset.row) : -1);
+      act(selectRow, index, option ? Number(option.dataset.row) : -1);
     });
     box.addEventListener('keydown', (event) => {
       if (event.ctrlKey || event.altKey || event.metaKey) return;
-      const key = listKeys[event.key] ?? 6;
-      const typed = key === 6 && event.key.length === 1 ? event.key.charCodeAt(0) : 0;
-      if (key === 6 && !typed) return;
+      const other = face.listKeys.other;
+      const key = listKeys[event.key] ?? other;
+      const typed = key === other && event.key.length === 1 ? event.key.charCodeAt(0) : 0;
+      if (key === other && !typed) return;
       const rowHeight = rows.firstElementChild ? rows.firstElementChild.offsetHeight : 1;
       const row = core.kv_row_for_key(index, key, typed, Math.floor(rows.clientHeight / rowHeight));
-      if (key !== 6 || row >= 0) event.preventDefault();
-      if (row >= 0) act(0, index, row);
+      if (key !== other || row >= 0) event.preventDefault();
+      if (row >= 0) act(selectRow, index, row);
     });
-    lists[index] = { box, rows, said, bar };
+    lists[index] = { box, rows, said, bar, selected: -1 };
     box.addEventListener('focus', () => showFocus(lists[index]));
   }
 
@@ -178,21 +185,23 @@
 
   // What depends on the lists' sizes, read once for all lists and then
   // written, so that the page is laid out once or twice per action, not
-  // once per list: whether a list scrolls, its selection in sight, and where
-  // the focus is shown on the focused one.
+  // once per list: whether a list scrolls, a newly selected row brought into
+  // sight, and where the focus is shown on the focused one.
   function layOutLists(states) {
     const shown = lists.filter(({ box }) => !box.hidden);
     const sizes = shown.map(({ rows }) => [rows.scrollHeight, rows.clientHeight,
       rows.firstElementChild?.offsetHeight ?? 0]);
-    shown.forEach(({ box, rows, bar }, i) => {
+    shown.forEach((list, i) => {
+      const { box, rows, bar } = list;
       const [all, room, row] = sizes[i];
       box.classList.toggle('scrolls', all > room + 1);
-      const selected = states[lists.findIndex((l) => l.box === box)].selected;
-      if (selected >= 0 && row) {
+      const { selected } = states[lists.indexOf(list)];
+      if (selected >= 0 && row && selected !== list.selected) {
         const top = selected * row;
         if (top < rows.scrollTop) rows.scrollTop = top;
         else if (top + row > rows.scrollTop + room) rows.scrollTop = top + row - room;
       }
+      list.selected = selected;
       bar.update();
     });
     const focused = lists.find(({ box }) => box === document.activeElement && !box.hidden);
@@ -267,12 +276,12 @@
     mode.addEventListener('click', () => {
       if (mode.classList.contains('off')) return;
       mode.focus();
-      act(2, index);
+      act(selectMode, index);
     });
     mode.addEventListener('keydown', (event) => {
       if (event.key === ' ') {
         event.preventDefault();
-        act(2, index);
+        act(selectMode, index);
         return;
       }
       const step = { ArrowDown: 1, ArrowRight: 1, ArrowUp: -1, ArrowLeft: -1 }[event.key];
@@ -283,7 +292,7 @@
       if (!next || next === mode) return;
       const wasChecked = mode.getAttribute('aria-checked') === 'true';
       next.focus();
-      if (wasChecked) act(2, modes.indexOf(next));
+      if (wasChecked) act(selectMode, modes.indexOf(next));
     });
     modes[index] = mode;
   }
@@ -320,7 +329,7 @@
     const button = place(document.createElement('button'), control, parent);
     button.type = 'button';
     button.textContent = control.caption.shown;
-    button.addEventListener('click', () => act(1, control.index));
+    button.addEventListener('click', () => act(pressButton, control.index));
   }
 
   // A read-only text, shown as it is and read in words.
@@ -384,8 +393,10 @@
     thumb.addEventListener('pointerdown', (event) => {
       const from = event.clientY;
       const start = content.scrollTop;
+      // The window may be drawn smaller on a narrow screen.
+      const shrunk = trough.getBoundingClientRect().height / Math.max(1, trough.offsetHeight);
       const scale = (content.scrollHeight - content.clientHeight) /
-        Math.max(1, trough.clientHeight - thumb.offsetHeight);
+        Math.max(1, (trough.clientHeight - thumb.offsetHeight) * shrunk);
       const drag = (move) => { content.scrollTop = start + (move.clientY - from) * scale; };
       thumb.setPointerCapture(event.pointerId);
       thumb.addEventListener('pointermove', drag);
@@ -403,6 +414,9 @@
     Object.assign(win.style, {
       width: `${face.width}px`, height: `${face.height}px`, background: face.background,
     });
+    win.style.setProperty('--window', face.background);
+    // Points are 4/3 of a CSS pixel: 12 points, 16 pixels.
+    document.body.style.font = `${face.fontPoints * 4 / 3}px "${face.font}", serif`;
     // In the focus order, and so in the order a screen reader reads.
     const ordered = [...face.controls].sort((a, b) => a.tabIndex - b.tabIndex);
     const frames = {};
@@ -454,6 +468,7 @@
     ended = true;
     win.inert = true;
     $('failure-title').textContent = face.failureTitle;
+    $('failure-close').textContent = face.failureButton;
     $('failure-text').textContent = report;
     $('failure').showModal();
   }

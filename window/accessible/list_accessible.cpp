@@ -69,10 +69,8 @@ class ItemAccessible : public QAccessibleInterface, public QAccessibleActionInte
         if (name == toggleAction() && isValid())
             select();
     }
-    void select() {
-        list_->clearSelection();
-        list_->selectionModel()->select(index_, QItemSelectionModel::Select);
-    }
+    // One change of selection, which the window takes as one click.
+    void select() { list_->selectionModel()->select(index_, QItemSelectionModel::ClearAndSelect); }
 
   private:
     QPointer<QListWidget> list_;

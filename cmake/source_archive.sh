@@ -5,23 +5,25 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # The source tree as a .tar.gz under one folder NAME: in a git checkout the
-# files git keeps or would keep (built files are ignored), as they are now;
-# otherwise every file but the build folder. Sorted, dated DATE, without
-# owners, with permissions that do not depend on the builder's umask.
-#   source_archive.sh SOURCE_DIR NAME DATE OUT.tar.gz
+# files git keeps, as they are now (nothing else that lies about, notes or
+# keys); otherwise every file but the build folder. Sorted, dated DATE
+# (by default SOURCE_DATE_EPOCH, else the last commit), without owners, with
+# permissions that do not depend on the builder's umask.
+#   source_archive.sh SOURCE_DIR NAME OUT.tar.gz [DATE]
 set -euo pipefail
 cd "$1"
+date=${4:-${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct 2>/dev/null || echo 0)}}
 files=()
 if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
     while IFS= read -r -d '' file; do
         # A file deleted but not yet committed is not part of the tree as built.
         [ -e "$file" ] && files+=("$file")
-    done < <(git ls-files -z --cached --others --exclude-standard)
+    done < <(git ls-files -z --cached)
 else
     while IFS= read -r -d '' file; do
         files+=("${file#./}")
     done < <(find . -path ./build -prune -o -path ./.git -prune -o -type f -print0)
 fi
 printf '%s\0' "${files[@]}" | LC_ALL=C sort -z |
-    tar --null -T - --mtime="@$3" --owner=0 --group=0 --numeric-owner \
-        --mode=u=rwX,go=rX --format=gnu --transform="s,^,$2/," -cf - | gzip -n -9 >"$4"
+    tar --null -T - --mtime="@$date" --owner=0 --group=0 --numeric-owner \
+        --mode=u=rwX,go=rX --format=gnu --transform="s,^,$2/," -cf - | gzip -n -9 >"$3"
