@@ -90,7 +90,8 @@ export function shown(tab) {
         .textContent,
       modes: [0, 1].map((i) => ({ checked: mode(i).getAttribute('aria-checked') === 'true',
         enabled: mode(i).getAttribute('aria-disabled') !== 'true' })),
-      spoken: document.getElementById('spoken').textContent + document.getElementById('spoken-again').textContent,
+      spoken: (document.getElementById('spoken').textContent +
+        document.getElementById('spoken-again').textContent).trim(),
       focus: document.activeElement?.closest('[id]')?.id ?? '',
     };
   });

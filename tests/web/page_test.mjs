@@ -124,7 +124,7 @@ await check('a whole measurement by keyboard, in the window\'s focus order', asy
   await key('Enter');
   expectEqual((await shown(tab)).result, '7 - 2 + 5 = 10', 'the result by Enter');
   // Pressed again, the result is said again: new text in a live region.
-  const regions = () => tab.$$eval('[aria-live]', (all) => all.map((e) => e.textContent));
+  const regions = () => tab.$$eval('[aria-live]', (all) => all.map((e) => e.textContent.trim()));
   const first = await regions();
   await key(' ');
   const again = await regions();

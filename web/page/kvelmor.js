@@ -99,15 +99,17 @@
     if (outcome.ran && outcome.announcement) say(outcome.announcement);
   }
 
-  // A polite live region speaks each new text once. Two take turns, so
-  // that a sentence said again, as "Изчисли" pressed again says the result,
-  // is new text in the other one and is spoken again.
+  // A polite live region speaks each new text once, and a screen reader may
+  // pass over a text it has just said. Two regions take turns, the second
+  // ending its sentence with a blank no one hears, so that a sentence said
+  // again, as "Изчисли" pressed again says the result, is new text, and new
+  // to the screen reader too.
   let speaker = 0;
   function say(sentence) {
     const [now, before] = speaker ? [$('spoken-again'), spoken] : [spoken, $('spoken-again')];
-    speaker = 1 - speaker;
     before.textContent = '';
-    now.textContent = sentence;
+    now.textContent = speaker ? `${sentence}\u00a0` : sentence;
+    speaker = 1 - speaker;
   }
 
   const listKeys = {
