@@ -72,11 +72,14 @@ mkdir -p "$profile/AppData/Local/Programs/other"
 echo kept >"$profile/AppData/Local/Programs/other/keep.txt"
 snapshot >"$work/before"
 
-# How a silent install ended, as Windows tells it: Wine's own launcher
-# does not pass on the status of a program of the graphical subsystem.
+# How a silent install ended, as Windows tells it: Wine's own launcher does
+# not pass on the status of a program of the graphical subsystem, but the
+# command interpreter does, of what it ran. From a path with no blank, so
+# that the whole command is one argument, whose blanks NSIS reads as its own.
+cp "$installer" "$WINEPREFIX/drive_c/setup.exe"
 installer_status() {
-    run_wine cmd /c "start /wait \"\" \"$(run_wine winepath -w "$installer" | tr -d '\r')\" /S $* & echo status %errorlevel%" |
-        tr -d '\r' | sed -n 's/^status //p'
+    run_wine cmd /c "C:\\setup.exe /S $*" >/dev/null 2>&1
+    echo $?
 }
 # Program Files is an administrator's: refused before anything is copied.
 status=$(installer_status '/D=C:\Program Files\kvelmor')
