@@ -55,11 +55,19 @@ web_packages() {
             continue
         fi
         echo "clang-$version lld-$version llvm-$version libc++-$version-dev-wasm32 libc++abi-$version-dev-wasm32"
-        echo "libclang-rt-$version-dev-wasm32 wasi-libc nodejs python3-fonttools python3-brotli webp"
+        echo "libclang-rt-$version-dev-wasm32 wasi-libc python3-fonttools python3-brotli webp"
         return 0
     done
     echo "Neither clang-16 nor clang-19 is in Debian's archive as this machine knows it." >&2
     return 1
+}
+
+# Node.js, and with "npm" its package manager: Debian's, unless the machine
+# has them already. Another maker's nodejs package carries its own npm, and
+# Debian's npm package cannot be installed beside it.
+node_packages() {
+    command -v node >/dev/null || echo nodejs
+    if [ "${1:-}" = npm ] && ! command -v npm >/dev/null; then echo npm; fi
 }
 
 # The archive's lists, on a machine that has never read them.
