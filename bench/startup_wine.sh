@@ -13,8 +13,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build/windows}
-program=$PWD/$build/bench/startup_window.exe
-baseline=$PWD/$build/bench/startup_baseline.exe
+# Qt for Windows puts every executable at the top of the build folder.
+program=$PWD/$build/startup_window.exe
+baseline=$PWD/$build/startup_baseline.exe
 work=$(mktemp -d)
 xvfb=
 source tests/support/virtual_display.sh

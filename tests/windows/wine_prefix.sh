@@ -5,7 +5,10 @@
 # Sourced by the tests that run Windows programs under Wine: Debian's 64-bit
 # Wine (not on PATH), a prefix of the test's own, no installers of Wine's
 # optional parts and no menu entries on the host.
-wine=$(command -v wine64 || ls /usr/lib/wine/wine64 /usr/lib/wine/wine 2>/dev/null | head -n 1)
+wine=$(command -v wine64 || true)
+for candidate in /usr/lib/wine/wine64 /usr/lib/wine/wine; do
+    [ -n "$wine" ] || [ ! -x "$candidate" ] || wine=$candidate
+done
 wineserver=$(dirname "${wine:-/usr/lib/wine/wine64}")/wineserver
 export WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 # Wine names files in the encoding of the locale: UTF-8, or a Cyrillic name
