@@ -7,14 +7,14 @@
 // Security Policy that lets nothing be fetched; beside it a web app manifest,
 // its icon and a service worker, which a web server needs for the page to be
 // installed and to start offline. The same inputs give the same bytes.
-//   node build_page.mjs CORE.wasm PICTURES_DIR FONT.woff2 OUT_DIR SOURCE_ARCHIVE
+//   node build_page.mjs CORE.wasm CORE.wasm.gz PICTURES_DIR FONT.woff2 OUT_DIR SOURCE_ARCHIVE
 import { createHash } from 'node:crypto';
 import { readFileSync, writeFileSync, mkdirSync } from 'node:fs';
 import { dirname, join } from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { gzipSync } from 'node:zlib';
 
-const [corePath, pictureDir, fontPath, out, sourceArchive] = process.argv.slice(2);
+const [corePath, gzippedCorePath, pictureDir, fontPath, out, sourceArchive] = process.argv.slice(2);
 const here = dirname(fileURLToPath(import.meta.url));
 const read = (name) => readFileSync(join(here, name), 'utf8');
 const dataUri = (type, bytes) => `data:${type};base64,${Buffer.from(bytes).toString('base64')}`;
@@ -44,7 +44,7 @@ const policy = [
 ].join('; ');
 const fill = {
   CSP: policy, TITLE: escapeHtml(title), ICON: png('hamburger.png'), STYLE: style, SOURCE: sourceArchive,
-  CORE: gzipSync(core, { level: 9 }).toString('base64'), PICTURES: pictures, SCRIPT: script,
+  CORE: readFileSync(gzippedCorePath).toString('base64'), PICTURES: pictures, SCRIPT: script,
 };
 const page = read('kvelmor.html').replace(/@([A-Z]+)@/g, (all, name) => fill[name] ?? all);
 for (const name of ['STYLE', 'SCRIPT'])
@@ -61,5 +61,5 @@ writeFileSync(join(out, 'kvelmor.webmanifest'), `${JSON.stringify(manifest, null
 writeFileSync(join(out, 'kvelmor-icon.png'), readFileSync(join(pictureDir, 'hamburger@6x.png')));
 const version = createHash('sha256').update(page).digest('hex').slice(0, 16);
 writeFileSync(join(out, 'kvelmor-sw.js'), read('kvelmor-sw.js').replace('@VERSION@', version));
-console.log(`${join(out, 'kvelmor.html')}: ${page.length} bytes, ` +
+console.log(`${join(out, 'kvelmor.html')}: ${Buffer.byteLength(page)} bytes, ` +
   `${gzipSync(page, { level: 9 }).length} gzipped`);
