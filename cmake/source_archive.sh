@@ -12,9 +12,15 @@
 #   source_archive.sh SOURCE_DIR NAME OUT.tar.gz [DATE]
 set -euo pipefail
 cd "$1"
+# A checkout owned by another user (built with sudo) is still read.
+git() { command git -c safe.directory="$PWD" "$@"; }
+if [ -e .git ] && ! git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+    echo "$PWD is a git checkout, but git cannot read it: the source archive would hold stray files." >&2
+    exit 1
+fi
 date=${4:-${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct 2>/dev/null || echo 0)}}
 files=()
-if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+if [ -e .git ]; then
     while IFS= read -r -d '' file; do
         # A file deleted but not yet committed is not part of the tree as built.
         [ -e "$file" ] && files+=("$file")
@@ -22,7 +28,7 @@ if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
 else
     while IFS= read -r -d '' file; do
         files+=("${file#./}")
-    done < <(find . -path ./build -prune -o -path ./.git -prune -o -type f -print0)
+    done < <(find . -path ./build -prune -o -name node_modules -prune -o -type f -print0)
 fi
 printf '%s\0' "${files[@]}" | LC_ALL=C sort -z |
     tar --null -T - --mtime="@$date" --owner=0 --group=0 --numeric-owner \

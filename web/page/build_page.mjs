@@ -40,7 +40,7 @@ const pictures = JSON.stringify({
 });
 const policy = [
   "default-src 'none'", `script-src ${hash(script)} 'wasm-unsafe-eval'`, `style-src ${hash(style)}`,
-  'img-src data:', 'font-src data:', "manifest-src 'self'", "worker-src 'self'", "base-uri 'none'",
+  "img-src data: 'self'", 'font-src data:', "manifest-src 'self'", "worker-src 'self'", "base-uri 'none'",
 ].join('; ');
 const fill = {
   CSP: policy, TITLE: escapeHtml(title), ICON: png('hamburger.png'), STYLE: style, SOURCE: sourceArchive,

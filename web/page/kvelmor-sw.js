@@ -10,7 +10,10 @@ const kept = 'kvelmor-@VERSION@';
 const files = ['kvelmor.html', 'kvelmor.webmanifest', 'kvelmor-icon.png'];
 
 self.addEventListener('install', (event) => {
-  event.waitUntil(caches.open(kept).then((cache) => cache.addAll(files)).then(() => self.skipWaiting()));
+  // Fetched past the browser's own cache, which may still hold the old page.
+  event.waitUntil(caches.open(kept)
+    .then((cache) => cache.addAll(files.map((file) => new Request(file, { cache: 'reload' }))))
+    .then(() => self.skipWaiting()));
 });
 
 // Only this page's older copies go: other pages of the same site keep theirs.
@@ -21,8 +24,12 @@ self.addEventListener('activate', (event) => {
     .then(() => self.clients.claim()));
 });
 
+// Only the page's own files are answered from what is kept; whatever else
+// the site serves beside it goes to the server as if there were no worker.
+const ours = new Set(files.map((file) => new URL(file, self.registration.scope).pathname));
 self.addEventListener('fetch', (event) => {
-  if (event.request.method !== 'GET') return;
-  event.respondWith(caches.match(event.request, { ignoreSearch: true })
+  const url = new URL(event.request.url);
+  if (event.request.method !== 'GET' || url.origin !== self.location.origin || !ours.has(url.pathname)) return;
+  event.respondWith(caches.open(kept).then((cache) => cache.match(event.request, { ignoreSearch: true }))
     .then((found) => found || fetch(event.request)));
 });

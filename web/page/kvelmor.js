@@ -11,11 +11,11 @@
 // that cannot run the core at all.
 'use strict';
 
+const $ = (id) => document.getElementById(id);
+
 (async () => {
-  const $ = (id) => document.getElementById(id);
   if (typeof WebAssembly !== 'object' || typeof DecompressionStream !== 'function') {
-    $('unsupported').hidden = false;
-    return;
+    throw new Error('no WebAssembly or DecompressionStream');
   }
 
   // The module, gzipped and in base64.
@@ -134,10 +134,29 @@
       event.preventDefault();
       rows.scrollBy(0, Math.sign(event.deltaY) * 3 * (rows.firstElementChild?.offsetHeight ?? 18));
     }, { passive: false });
+    // A finger drawn along the rows scrolls them as the wheel does, in the
+    // window's own pixels however the page is scaled; a tap stays a click.
+    let drag = null;
+    let swiped = false;
+    rows.addEventListener('pointerdown', (event) => {
+      swiped = false;
+      if (event.pointerType === 'touch') drag = { y: event.clientY, top: rows.scrollTop };
+    });
+    rows.addEventListener('pointermove', (event) => {
+      if (!drag || event.pointerType !== 'touch') return;
+      const by = (drag.y - event.clientY) * rows.offsetHeight / rows.getBoundingClientRect().height;
+      if (Math.abs(by) > 4) swiped = true;
+      if (swiped) rows.scrollTop = drag.top + by;
+    });
+    for (const end of ['pointerup', 'pointercancel']) rows.addEventListener(end, () => { drag = null; });
     const bar = scrollBar(rows);
     box.append(rows, bar.element, said);
     const index = control.index;
     box.addEventListener('click', (event) => {
+      if (swiped) {
+        swiped = false;
+        return;
+      }
       if (!box.classList.contains('off')) box.focus();
       // The scroll bar only scrolls.
       if (event.target.closest('.scrollbar')) return;
@@ -152,7 +171,8 @@
       if (key === other && !typed) return;
       const rowHeight = rows.firstElementChild ? rows.firstElementChild.offsetHeight : 1;
       const row = core.kv_row_for_key(index, key, typed, Math.floor(rows.clientHeight / rowHeight));
-      if (key !== other || row >= 0) event.preventDefault();
+      // A blank selects nothing, nor scrolls the page.
+      if (key !== other || row >= 0 || event.key === ' ') event.preventDefault();
       if (row >= 0) act(selectRow, index, row);
     });
     lists[index] = { box, rows, said, bar, selected: -1 };
@@ -497,4 +517,10 @@
     navigator.serviceWorker.register('kvelmor-sw.js').catch(() => {});
   }
   win.querySelector('[role=textbox]')?.focus();
-})();
+})().catch((error) => {
+  // A browser too old for what the page needs (a policy it does not know,
+  // a missing call) says so instead of leaving a blank page.
+  console.error(error);
+  $('window')?.remove();
+  $('unsupported').hidden = false;
+});
