@@ -110,9 +110,10 @@ for (const [name, { png, letters }] of Object.entries(pageShots)) {
       const shifted = (x, y) => [[a, b], [b, a]].every(([one, other]) => {
         for (let dy = -1; dy <= 1; ++dy) {
           for (let dx = -1; dx <= 1; ++dx) {
+            if ((!dx && !dy) || x + dx < 0 || x + dx >= a.width || y + dy < 0 || y + dy >= a.height) continue;
             const j = ((y + dy) * a.width + x + dx) * 4;
             const i = (y * a.width + x) * 4;
-            if (j >= 0 && j < a.data.length && (one === a ? near(j, i) : near(i, j))) return true;
+            if (one === a ? near(j, i) : near(i, j)) return true;
           }
         }
         return false;

@@ -12,6 +12,7 @@
 'use strict';
 
 const $ = (id) => document.getElementById(id);
+let ended = false;
 
 (async () => {
   if (typeof WebAssembly !== 'object' || typeof DecompressionStream !== 'function') {
@@ -27,7 +28,6 @@ const $ = (id) => document.getElementById(id);
   const pictures = JSON.parse($('pictures').textContent);
   const utf8 = new TextDecoder();
   let core = null;
-  let ended = false;
   const text = (pointer, length) =>
     utf8.decode(new Uint8Array(core.memory.buffer, pointer, length));
   const answer = (pointer) => JSON.parse(text(pointer, core.kv_length()));
@@ -139,7 +139,6 @@ const $ = (id) => document.getElementById(id);
     let drag = null;
     let swiped = false;
     rows.addEventListener('pointerdown', (event) => {
-      swiped = false;
       if (event.pointerType === 'touch') drag = { y: event.clientY, top: rows.scrollTop };
     });
     rows.addEventListener('pointermove', (event) => {
@@ -152,6 +151,7 @@ const $ = (id) => document.getElementById(id);
     const bar = scrollBar(rows);
     box.append(rows, bar.element, said);
     const index = control.index;
+    box.addEventListener('pointerdown', () => { swiped = false; }, true);
     box.addEventListener('click', (event) => {
       if (swiped) {
         swiped = false;
@@ -519,8 +519,10 @@ const $ = (id) => document.getElementById(id);
   win.querySelector('[role=textbox]')?.focus();
 })().catch((error) => {
   // A browser too old for what the page needs (a policy it does not know,
-  // a missing call) says so instead of leaving a blank page.
+  // a missing call) says so instead of leaving a blank page; a run-time
+  // error of the core has said its own already.
   console.error(error);
+  if (ended) return;
   $('window')?.remove();
   $('unsupported').hidden = false;
 });
