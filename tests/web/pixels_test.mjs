@@ -106,18 +106,18 @@ for (const [name, { png, letters }] of Object.entries(pageShots)) {
       const inside = (rects, x, y) => rects.some(([l, t, r, bt]) => x >= l && x < r && y >= t && y < bt);
       const near = (i, j) => Math.max(Math.abs(a.data[i] - b.data[j]), Math.abs(a.data[i + 1] - b.data[j + 1]),
         Math.abs(a.data[i + 2] - b.data[j + 2])) <= 64;
-      // Whether each picture has the other's colour here within a pixel.
-      const shifted = (x, y) => [[a, b], [b, a]].every(([one, other]) => {
+      // Whether each picture has the other's colour one pixel from here.
+      const shifted = (x, y) => {
+        const i = (y * a.width + x) * 4;
+        const around = [];
         for (let dy = -1; dy <= 1; ++dy) {
           for (let dx = -1; dx <= 1; ++dx) {
-            if ((!dx && !dy) || x + dx < 0 || x + dx >= a.width || y + dy < 0 || y + dy >= a.height) continue;
-            const j = ((y + dy) * a.width + x + dx) * 4;
-            const i = (y * a.width + x) * 4;
-            if (one === a ? near(j, i) : near(i, j)) return true;
+            if ((dx || dy) && x + dx >= 0 && x + dx < a.width && y + dy >= 0 && y + dy < a.height)
+              around.push(((y + dy) * a.width + x + dx) * 4);
           }
         }
-        return false;
-      });
+        return around.some((j) => near(j, i)) && around.some((j) => near(i, j));
+      };
       let differ = 0;
       let letters = 0;
       const where = [];
