@@ -3,18 +3,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "handlers.h"
+#include "weights.h"
 
 using namespace control;
 
 namespace {
 
-// Fewer values than this in the available list means three are chosen.
-constexpr std::int16_t choosingLimit = 7;
-
 void placeWeight(FormState& state, std::int16_t pan) {
     const std::int16_t k = state.List1(pan).ListIndex();
     const std::string weight = state.List1(pan).List(k);
-    state.List1(placedList).AddItem(pan == leftPan ? weight : "-" + weight);
+    state.List1(placedList).AddItem(placedEntry(pan, weight));
     // Both pans hold the same items in the same order, so one row serves both.
     state.List1(leftPan).RemoveItem(k);
     state.List1(rightPan).RemoveItem(k);

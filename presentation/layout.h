@@ -4,9 +4,12 @@
 
 #pragma once
 
+#include "form_state.h"
+
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 
 // Where each control of the window stands and how it looks, for every front
@@ -30,10 +33,62 @@ struct Rect {
     constexpr bool operator==(const Rect&) const = default;
 };
 
+// The window's control arrays. Frame1 and Picture1 are single controls,
+// which a name gives without an index.
+enum class ControlArray : std::uint8_t {
+    Label1,
+    List1,
+    Frame1,
+    Option1,
+    Picture1,
+    Command1,
+    Text2,
+    Text1
+};
+
+constexpr int arraySize(ControlArray array) {
+    switch (array) {
+    case ControlArray::Label1:
+        return FormState::captionCount;
+    case ControlArray::List1:
+        return FormState::listCount;
+    case ControlArray::Option1:
+        return FormState::modeButtonCount;
+    case ControlArray::Command1:
+    case ControlArray::Text1:
+        return 2;
+    case ControlArray::Frame1:
+    case ControlArray::Picture1:
+    case ControlArray::Text2:
+        return 1;
+    }
+    return 0;
+}
+
+// A control: its array and its index there.
+struct ControlId {
+    ControlArray array;
+    std::int16_t index = 0;
+    constexpr bool operator==(const ControlId&) const = default;
+};
+
+inline constexpr int controlCount = [] {
+    int count = 0;
+    for (int array = 0; array <= static_cast<int>(ControlArray::Text1); ++array)
+        count += arraySize(static_cast<ControlArray>(array));
+    return count;
+}();
+
+// "List1(2)", "Frame1": the name a front end gives the control's widget or element.
+std::string controlName(ControlId id);
+
 enum class ControlKind { caption, list, frame, modeButton, picture, button, resultBox, textBox };
 
+// The two fixed texts of the window.
+enum class FixedText { none, instructions, saying };
+
 struct Control {
-    std::string_view name; // the control array and index, such as "List1(0)"
+    ControlId id;
     ControlKind kind;
     Rect twips;
     std::optional<Rgb> background; // none: the platform's default for the kind
@@ -41,23 +96,29 @@ struct Control {
     std::u16string_view caption = u"";
     // What a screen reader calls the control; "" for its caption.
     std::u16string_view accessibleName = u"";
-    // The frame the control stands in; "" for the window itself.
-    std::string_view container = "";
-    // The fixed text it shows, by its resource's name; "" for none.
-    std::string_view text = "";
+    // The frame the control stands in; none for the window itself.
+    std::optional<ControlId> container = std::nullopt;
+    FixedText text = FixedText::none;
     // Never shown: the saying lies over the instructions, hidden.
     bool hidden = false;
 };
 
-// Every control, in the order they are built.
+// Every control, in the order they are built: one made later lies over one
+// made earlier.
 std::span<const Control> controls();
 
-// The control of this name; std::out_of_range for an unknown name.
-const Control& controlNamed(std::string_view name);
+// The control of this identity; std::out_of_range for none.
+const Control& controlById(ControlId id);
 
-// The index within its control array, 2 for "List1(2)"; -1 for a control
-// that is no array's ("Frame1").
-int arrayIndex(const Control& control);
+// The caption that names a control standing below it ("Ляво" over the left
+// pan); none for a control without one.
+std::optional<ControlId> captionOf(ControlId id);
+
+// The controls in the order they are read, one after another: the focus
+// order, with each caption just before the control it names and a caption
+// that names none (the title) first. A front end that cannot show the
+// window's places lays the controls out in this order.
+std::span<const ControlId> readingOrder();
 
 // 15 twips are one pixel at 96 dots per inch.
 constexpr int pixels(int twips) {
@@ -76,3 +137,4 @@ inline constexpr int fontPoints = 12;
 // The photograph of the balance in Picture1, inside a 2-pixel sunken border.
 inline constexpr int photoWidth = 195;
 inline constexpr int photoHeight = 133;
+inline constexpr int photoBorder = 2;

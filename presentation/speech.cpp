@@ -4,6 +4,8 @@
 
 #include "speech.h"
 
+#include "weights.h"
+
 #include <algorithm>
 
 using namespace control;
@@ -29,15 +31,6 @@ std::u16string spokenList(const std::vector<std::string>& items) {
     return said;
 }
 
-// An unfinished choice of weights ends when the available list falls below
-// seven values; how many are still to choose, 0 when none is being chosen.
-int stillToChoose(const FormState& state) {
-    const ListBox& available = state.List1(availableList);
-    if (!available.Visible() || state.Option1(measuring).Enabled)
-        return 0;
-    return std::max(0, available.ListCount() - 6);
-}
-
 std::u16string choosingGuide(int left) {
     switch (left) {
     case 1:
@@ -52,7 +45,7 @@ std::u16string choosingGuide(int left) {
 // The weights the pans hold are those that can still be placed; while a
 // choice is unfinished, what is still to choose comes first.
 std::u16string placeable(const FormState& state) {
-    if (const int left = stillToChoose(state))
+    if (const int left = weightsStillToChoose(state))
         return choosingGuide(left);
     const ListBox& pan = state.List1(leftPan);
     switch (pan.ListCount()) {
@@ -77,16 +70,15 @@ std::u16string placing(const FormState& before, const FormState& after) {
     const ListBox& placed = after.List1(placedList);
     if (placed.ListCount() > before.List1(placedList).ListCount()) {
         // A weight from the right pan is recorded with a minus sign.
-        const std::string& entry = placed.items().back();
-        return entry.starts_with('-')
-                   ? u"Тежестта " + widened(entry.substr(1)) + u" е в дясното блюдо."
-                   : u"Тежестта " + widened(entry) + u" е в лявото блюдо.";
+        const PlacedWeight weight = placedWeight(placed.items().back());
+        return u"Тежестта " + widened(weight.weight) +
+               (weight.pan == leftPan ? u" е в лявото блюдо." : u" е в дясното блюдо.");
     }
     const std::string chosen = added(before.List1(selectedList), after.List1(selectedList));
     if (chosen.empty())
         return {};
     std::u16string sentence = u"Избрахте " + widened(chosen) + u".";
-    if (const int left = stillToChoose(after))
+    if (const int left = weightsStillToChoose(after))
         return sentence + u" " + choosingGuide(left);
     if (!before.Option1(measuring).Enabled && after.Option1(measuring).Enabled)
         sentence += u" Избрани са " + spokenList(after.List1(selectedList).items()) +
@@ -94,21 +86,65 @@ std::u16string placing(const FormState& before, const FormState& after) {
     return sentence;
 }
 
-// The result as one sentence: "9 минус 6 плюс 1 е равно на 4."
+// The result as one sentence: "9 минус 6 плюс 1 е равно на 4.", or
+// "Резултатът е 9." for one weight.
 std::u16string result(const FormState& state) {
     const std::u16string shown = widened(state.Text2(0).Text);
     const std::size_t equals = shown.find(u" = ");
     if (equals != std::u16string::npos)
         return spokenExpression(shown.substr(0, equals)).text + u" е равно на " +
                spokenExpression(shown.substr(equals + 3)).text + u".";
-    const std::u16string value = u"Резултатът е " + spokenExpression(shown).text + u".";
-    return state.List1(placedList).ListCount() == 0 ? u"Няма поставени тежести. " + value : value;
+    return u"Резултатът е " + spokenExpression(shown).text + u".";
+}
+
+// What lies on each pan, in the order it was placed.
+std::u16string pans(const FormState& state) {
+    std::vector<std::string> on[2];
+    for (const std::string& entry : state.List1(placedList).items()) {
+        const PlacedWeight weight = placedWeight(entry);
+        on[weight.pan == leftPan ? 0 : 1].emplace_back(weight.weight);
+    }
+    if (on[0].empty() && on[1].empty())
+        return u"Блюдата са празни.";
+    const auto holds = [](const std::vector<std::string>& weights) {
+        return (weights.size() == 1 ? u" е " : u" са ") + spokenList(weights);
+    };
+    const std::u16string left =
+        on[0].empty() ? u"Лявото блюдо е празно" : u"В лявото блюдо" + holds(on[0]);
+    const std::u16string right = on[1].empty() ? u"дясното е празно" : u"в дясното" + holds(on[1]);
+    return left + u", " + right + u".";
+}
+
+// The weights chosen so far: "Избрана е тежестта 2.", "Избрани са тежестите 2 и 5."
+std::u16string chosen(const ListBox& selected) {
+    switch (selected.ListCount()) {
+    case 0:
+        return u"Още няма избрани тежести.";
+    case 1:
+        return u"Избрана е тежестта " + spokenList(selected.items()) + u".";
+    default:
+        return u"Избрани са тежестите " + spokenList(selected.items()) + u".";
+    }
 }
 
 } // namespace
 
+std::u16string wholeState(const FormState& state) {
+    const ListBox& selected = state.List1(selectedList);
+    if (const int left = weightsStillToChoose(state))
+        return u"Избирате тежести. " + chosen(selected) + u" " + choosingGuide(left);
+    // A finished choice, before measuring with it.
+    if (state.List1(availableList).Visible())
+        return chosen(selected) + u" Вече можете да изберете режим Измерва.";
+    std::u16string sentence = pans(state) + u" " + placeable(state);
+    if (!state.Text2(0).Text.empty())
+        sentence += u" " + result(state);
+    return sentence;
+}
+
 std::u16string spokenEntry(std::string_view entry) {
-    return entry.starts_with('-') ? u"минус " + widened(entry.substr(1)) : widened(entry);
+    const PlacedWeight weight = placedWeight(entry);
+    return weight.pan == leftPan ? widened(weight.weight) : u"минус " + widened(weight.weight);
 }
 
 std::u16string spokenItems(const ListBox& box) {
@@ -194,10 +230,12 @@ std::u16string announcementFor(const FormState& before, const FormState& after,
     case Kind::pressButton:
         // Pressed again, "Изчисли" says the result again, for whoever missed it.
         if (action.index == calculate)
-            return result(after);
+            return after.List1(placedList).ListCount() == 0
+                       ? u"Няма поставени тежести. " + result(after)
+                       : result(after);
         // While a choice is unfinished, "Изчисти" says what is still to
         // choose, even where it changed nothing, so that it is never silent.
-        if (action.index == clear && (before != after || stillToChoose(after)))
+        if (action.index == clear && (before != after || weightsStillToChoose(after)))
             return u"Везната е изчистена. " + placeable(after);
         return {};
     case Kind::selectMode:

@@ -23,6 +23,11 @@
 std::u16string announcementFor(const FormState& before, const FormState& after,
                                const UserAction& action);
 
+// The whole state as one sentence, for a pupil who cannot see it at a
+// glance: while measuring, what lies on each pan, what can still be placed
+// and the result; while choosing, what is chosen and what is still to choose.
+std::u16string wholeState(const FormState& state);
+
 // A list's entry as said: "-6", a weight on the right pan, is "минус 6".
 std::u16string spokenEntry(std::string_view entry);
 

@@ -4,21 +4,46 @@
 
 #include "step.h"
 
+#include "handlers.h"
 #include "speech.h"
 #include "texts.h"
 
 #include <exception>
 
-StepOutcome step(FormState& state, const UserAction& action) {
+namespace {
+
+// A handler run as the exercise runs them all: a run-time error ends the
+// exercise with its report.
+template <typename Handler> StepOutcome run(Handler handler) {
     StepOutcome outcome;
-    const FormState before = state;
     try {
-        outcome.ran = perform(state, action);
+        outcome.ran = handler();
     } catch (const std::exception& error) {
         outcome.failure = failureReport(error.what());
-        return outcome;
     }
+    return outcome;
+}
+
+} // namespace
+
+StepOutcome start(FormState& state) {
+    state = FormState();
+    return run([&state] {
+        Form_Load(state);
+        return true;
+    });
+}
+
+StepOutcome step(FormState& state, const UserAction& action) {
+    const FormState before = state;
+    StepOutcome outcome = run([&] { return perform(state, action); });
     if (outcome.ran)
         outcome.announcement = announcementFor(before, state, action);
+    return outcome;
+}
+
+StepOutcome tellWholeState(const FormState& state) {
+    StepOutcome outcome;
+    outcome.announcement = wholeState(state);
     return outcome;
 }

@@ -20,4 +20,8 @@ struct StepOutcome {
     std::optional<std::u16string> failure;
 };
 
+// The window loads: the exercise starts from the design-time state.
+StepOutcome start(FormState& state);
 StepOutcome step(FormState& state, const UserAction& action);
+// The whole state said on a key; nothing changes.
+StepOutcome tellWholeState(const FormState& state);

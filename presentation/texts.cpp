@@ -4,6 +4,31 @@
 
 #include "texts.h"
 
+std::u16string HelpRow::line() const {
+    return std::u16string(keys) + u" — " + std::u16string(action);
+}
+
+std::span<const HelpRow> helpRows() {
+    // The sentences have no mark that a synthesizer reads aloud: "Shift+Tab"
+    // would be "Shift плюс Tab".
+    static constexpr HelpRow rows[] = {
+        {u"Tab, Shift+Tab", u"преминават към следващата или към предишната контрола",
+         u"Tab и Shift Tab преминават към следващата или към предишната контрола."},
+        {u"Стрелки, Home, End, Page Up, Page Down",
+         u"в блюдо поставят тежестта, до която стигат; в Налични я избират",
+         u"Стрелките, Home, End, Page Up и Page Down в блюдо поставят тежестта, до която стигат, "
+         u"а в списъка Налични я избират."},
+        {u"Интервал, Enter", u"натиска бутона, на който е фокусът",
+         u"Интервал или Enter натиска бутона, на който е фокусът."},
+        {u"Стрелки в Режим", u"избират режим", u"Стрелките в рамката Режим избират режим."},
+        {u"F2", u"казва цялото състояние на упражнението",
+         u"F2 казва цялото състояние на упражнението."},
+        {u"F1", u"отваря тази помощ", u"F1 отваря тази помощ."},
+        {u"Escape", u"затваря помощта", u"Escape затваря помощта."},
+    };
+    return rows;
+}
+
 std::u16string failureReport(std::string_view what) {
     return u"Възникна грешка и програмата ще бъде затворена.\n\n" + fromUtf8(what);
 }

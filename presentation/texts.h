@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -19,6 +20,24 @@ inline constexpr std::u16string_view windowCaption = u"Философия - Ло
 inline constexpr std::u16string_view failureTitle = u"Грешка при изпълнение";
 inline constexpr std::u16string_view failureButton = u"OK";
 std::u16string failureReport(std::string_view what);
+
+// Help on a key: every key the window answers and what it does, shown as
+// the keys and what they do, and said as one sentence each.
+struct HelpRow {
+    std::u16string_view keys;
+    std::u16string_view action;
+    std::u16string_view spoken;
+    // The keys and what they do on one line, for a front end that shows no columns.
+    std::u16string line() const;
+};
+inline constexpr std::u16string_view helpTitle = u"Помощ";
+inline constexpr std::u16string_view helpClose = u"Затвори";
+// A control that opens the help, where a front end has room for one beside the window.
+inline constexpr std::u16string_view helpButton = u"Помощ (F1)";
+// Said of the window as it takes the focus, so that a pupil who cannot see
+// learns that the help exists.
+inline constexpr std::u16string_view helpHint = u"Натиснете F1 за помощ.";
+std::span<const HelpRow> helpRows();
 
 // UTF-8, as the fixed texts are stored, as UTF-16; a malformed sequence
 // becomes U+FFFD. And back, for a front end that takes UTF-8.

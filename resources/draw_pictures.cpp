@@ -9,6 +9,8 @@
 //   draw_pictures OUTPUT_DIR SCALE... [--ico]
 // --ico also writes the 1x icon as a Windows .ico file.
 
+#include "layout.h"
+
 #include <QColor>
 #include <QDir>
 #include <QFile>
@@ -95,7 +97,7 @@ void drawWeight(QPainter& p, double x, double baseY, double width, double height
 
 // The photograph: a golden two-pan balance on a table, weights beside it.
 QImage drawBalance(double scale) {
-    QImage image(QSize(195, 133) * scale, QImage::Format_RGB32);
+    QImage image(QSize(photoWidth, photoHeight) * scale, QImage::Format_RGB32);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(scale, scale);
@@ -103,12 +105,12 @@ QImage drawBalance(double scale) {
     QLinearGradient wall(0, 0, 0, 100);
     wall.setColorAt(0, QColor(238, 234, 226));
     wall.setColorAt(1, QColor(196, 188, 176));
-    p.fillRect(QRectF(0, 0, 195, 100), wall);
-    QLinearGradient table(0, 100, 0, 133);
+    p.fillRect(QRectF(0, 0, photoWidth, 100), wall);
+    QLinearGradient table(0, 100, 0, photoHeight);
     table.setColorAt(0, QColor(150, 104, 66));
     table.setColorAt(1, QColor(96, 60, 34));
-    p.fillRect(QRectF(0, 100, 195, 33), table);
-    p.fillRect(QRectF(0, 100, 195, 1.2), QColor(190, 150, 110));
+    p.fillRect(QRectF(0, 100, photoWidth, photoHeight - 100), table);
+    p.fillRect(QRectF(0, 100, photoWidth, 1.2), QColor(190, 150, 110));
 
     const double centre = 78;
     // A soft shadow under the base.

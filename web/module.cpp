@@ -4,19 +4,16 @@
 
 // The exercise as a WebAssembly module for the page: the page asks for the
 // face (every place, colour and text), starts the exercise, hands over each
-// of the user's actions and draws the state it gets back. Everything passes
+// of the user's actions and draws the view it gets back. Everything passes
 // as JSON in UTF-8, which the page reads out of the module's memory.
 
-#include "fixed_texts.h"
-#include "handlers.h"
 #include "json.h"
-#include "layout.h"
 #include "list_keys.h"
 #include "no_exception_runtime.h"
-#include "speech.h"
 #include "step.h"
-#include "texts.h"
+#include "view.h"
 
+#include <algorithm>
 #include <string>
 
 #define KVELMOR_EXPORT(name) extern "C" __attribute__((export_name(name)))
@@ -44,49 +41,94 @@ std::string colour(const std::optional<Rgb>& rgb) {
     return css;
 }
 
-// A shown text and, where it differs, the same for the ear.
-void shownAndSpoken(Json& json, std::u16string_view shown, const SpokenText& spoken) {
-    json.key("shown").string(toUtf8(shown));
-    json.key("spoken").string(toUtf8(spoken.text));
+Json& text(Json& json, std::u16string_view text) {
+    return json.string(toUtf8(text));
 }
 
-void writeState(Json& json) {
+// A text as shown and as said.
+Json& shownText(Json& json, const ShownText& shown) {
+    json.open('{').key("shown");
+    text(json, shown.shown).key("spoken");
+    return text(json, shown.spoken.text).close('}');
+}
+
+Json& texts(Json& json, const std::vector<std::u16string>& all) {
+    json.open('[');
+    for (const std::u16string& each : all)
+        text(json, each);
+    return json.close(']');
+}
+
+void writeView(Json& json, const StateView& view) {
     json.key("lists").open('[');
-    for (std::int16_t i = 0; i < FormState::listCount; ++i) {
-        const ListBox& box = state.List1(i);
-        json.open('{').key("items").open('[');
-        for (const std::string& item : box.items())
-            json.string(item);
-        json.close(']').key("spokenItems").open('[');
-        for (const std::string& item : box.items())
-            json.string(toUtf8(spokenEntry(item)));
-        json.close(']');
-        json.key("said").string(toUtf8(spokenItems(box)));
-        json.key("selected").number(box.ListIndex());
-        json.key("visible").boolean(box.Visible());
-        json.key("enabled").boolean(box.Enabled());
+    for (const ListView& list : view.lists) {
+        json.open('{').key("items");
+        texts(json, list.items).key("spokenItems");
+        texts(json, list.spokenItems).key("said");
+        text(json, list.said);
+        json.key("selected").number(list.selected);
+        json.key("visible").boolean(list.visible);
+        json.key("enabled").boolean(list.enabled);
         json.close('}');
     }
     json.close(']').key("captions").open('[');
-    for (std::int16_t i = 0; i < FormState::captionCount; ++i)
-        json.boolean(state.Label1(i).Visible);
+    for (const bool shown : view.captions)
+        json.boolean(shown);
     json.close(']').key("modes").open('[');
-    for (std::int16_t i = 0; i < FormState::modeButtonCount; ++i)
+    for (const ModeView& mode : view.modes)
         json.open('{')
             .key("enabled")
-            .boolean(state.Option1(i).Enabled)
+            .boolean(mode.enabled)
             .key("checked")
-            .boolean(state.Option1(i).Value)
+            .boolean(mode.checked)
             .close('}');
-    json.close(']').key("result").open('{');
-    const std::u16string result(state.Text2(0).Text.begin(), state.Text2(0).Text.end());
-    shownAndSpoken(json, result, spokenExpression(result));
-    json.close('}');
+    json.close(']').key("result");
+    shownText(json, view.result);
 }
 
-const char* answer(const Json& json) {
-    reply = json.text();
+// What a step raised, what to say, and the view after it.
+const char* answer(const StepOutcome& outcome) {
+    ended = ended || outcome.failure.has_value();
+    Json json;
+    json.open('{');
+    json.key("ran").boolean(outcome.ran);
+    json.key("announcement");
+    text(json, outcome.announcement);
+    if (outcome.failure) {
+        json.key("failure");
+        text(json, *outcome.failure);
+    }
+    writeView(json, viewOf(state));
+    reply = json.close('}').text();
     return reply.c_str();
+}
+
+void writeControl(Json& json, const ControlFace& each) {
+    static constexpr const char* kinds[] = {"caption", "list",   "frame",     "modeButton",
+                                            "picture", "button", "resultBox", "textBox"};
+    const Control& control = each.control;
+    const Rect place = pixels(control.twips);
+    const std::span<const ControlId> order = readingOrder();
+    json.open('{');
+    json.key("name").string(each.name);
+    json.key("kind").string(kinds[static_cast<int>(control.kind)]);
+    json.key("index").number(control.id.index);
+    json.key("left").number(place.left).key("top").number(place.top);
+    json.key("width").number(place.width).key("height").number(place.height);
+    json.key("background").string(colour(control.background));
+    json.key("tabIndex").number(control.tabIndex);
+    json.key("reading").number(std::ranges::find(order, control.id) - order.begin());
+    json.key("caption");
+    shownText(json, each.caption);
+    json.key("accessibleName");
+    text(json, control.accessibleName);
+    json.key("container").string(control.container ? controlName(*control.container) : "");
+    json.key("hidden").boolean(control.hidden);
+    if (!each.text.shown.empty()) {
+        json.key("text");
+        shownText(json, each.text);
+    }
+    json.close('}');
 }
 
 } // namespace
@@ -104,22 +146,38 @@ KVELMOR_EXPORT("kv_length") int kvLength() {
 }
 
 // Everything the page shows that does not change: the window, every control
-// in the order they are built, the fixed texts.
+// in the order they are built, the help, the fixed texts.
 KVELMOR_EXPORT("kv_face") const char* kvFace() {
+    const Face& made = face();
     Json json;
     json.open('{');
-    json.key("caption").open('{');
-    shownAndSpoken(json, windowCaption, spokenProse(windowCaption));
-    json.close('}');
+    json.key("caption");
+    shownText(json, made.caption);
+    json.key("description");
+    text(json, made.description);
     json.key("width").number(pixels(clientTwips.width));
     json.key("height").number(pixels(clientTwips.height));
     json.key("background").string(colour(windowBackground));
-    json.key("font").string(toUtf8(fontFamily));
+    json.key("font");
+    text(json, fontFamily);
     json.key("fontPoints").number(fontPoints);
     json.key("photoWidth").number(photoWidth);
     json.key("photoHeight").number(photoHeight);
-    json.key("failureTitle").string(toUtf8(failureTitle));
-    json.key("failureButton").string(toUtf8(failureButton));
+    json.key("failureTitle");
+    text(json, made.failureTitle);
+    json.key("failureButton");
+    text(json, made.failureButton);
+    json.key("help").open('{').key("title");
+    text(json, made.helpTitle).key("close");
+    text(json, made.helpClose).key("button");
+    text(json, made.helpButton).key("rows").open('[');
+    for (const HelpRow& row : made.help) {
+        json.open('{').key("keys");
+        text(json, row.keys).key("action");
+        text(json, row.action).key("spoken");
+        text(json, row.spoken).close('}');
+    }
+    json.close(']').close('}');
     // The numbers the page gives kv_step and kv_row_for_key, by name.
     json.key("actions").open('{');
     json.key("selectRow").number(static_cast<int>(UserAction::Kind::selectRow));
@@ -135,66 +193,32 @@ KVELMOR_EXPORT("kv_face") const char* kvFace() {
         json.key(name).number(static_cast<int>(key));
     json.close('}');
     json.key("controls").open('[');
-    for (const Control& control : controls()) {
-        static constexpr const char* kinds[] = {"caption", "list",   "frame",     "modeButton",
-                                                "picture", "button", "resultBox", "textBox"};
-        const Rect place = pixels(control.twips);
-        json.open('{');
-        json.key("name").string(control.name);
-        json.key("kind").string(kinds[static_cast<int>(control.kind)]);
-        json.key("index").number(arrayIndex(control));
-        json.key("left").number(place.left).key("top").number(place.top);
-        json.key("width").number(place.width).key("height").number(place.height);
-        json.key("background").string(colour(control.background));
-        json.key("tabIndex").number(control.tabIndex);
-        json.key("caption").open('{');
-        shownAndSpoken(json, control.caption, spokenProse(control.caption));
-        json.close('}');
-        json.key("accessibleName").string(toUtf8(control.accessibleName));
-        json.key("container").string(control.container);
-        json.key("hidden").boolean(control.hidden);
-        if (!control.text.empty()) {
-            const std::u16string shown = fromUtf8(fixedText(control.text));
-            json.key("text").open('{');
-            shownAndSpoken(json, shown, spokenProse(shown));
-            json.close('}');
-        }
-        json.close('}');
-    }
-    json.close(']').close('}');
-    return answer(json);
+    for (const ControlFace& each : made.controls)
+        writeControl(json, each);
+    reply = json.close(']').close('}').text();
+    return reply.c_str();
 }
 
-// The window loads: the exercise starts, and its state comes back.
+// The window loads: the exercise starts, and its view comes back.
 KVELMOR_EXPORT("kv_start") const char* kvStart() {
-    state = FormState();
     ended = false;
-    Form_Load(state);
-    Json json;
-    json.open('{');
-    writeState(json);
-    json.close('}');
-    return answer(json);
+    return answer(start(state));
 }
 
 // One of the user's actions, a UserAction::Kind as kv_face numbers them:
-// what it raised, what to say, and the state after. After a run-time error
+// what it raised, what to say, and the view after. After a run-time error
 // the exercise has ended and takes nothing more.
 KVELMOR_EXPORT("kv_step") const char* kvStep(int kind, int index, int row) {
-    Json json;
-    json.open('{');
     StepOutcome outcome;
     if (!ended && kind >= 0 && kind <= static_cast<int>(UserAction::Kind::selectMode))
         outcome = step(
             state, {static_cast<UserAction::Kind>(kind), static_cast<std::int16_t>(index), row});
-    ended = ended || outcome.failure.has_value();
-    json.key("ran").boolean(outcome.ran);
-    json.key("announcement").string(toUtf8(outcome.announcement));
-    if (outcome.failure)
-        json.key("failure").string(toUtf8(*outcome.failure));
-    writeState(json);
-    json.close('}');
-    return answer(json);
+    return answer(outcome);
+}
+
+// The whole state in one sentence, as F2 asks; nothing changes.
+KVELMOR_EXPORT("kv_tell_state") const char* kvTellState() {
+    return answer(ended ? StepOutcome() : tellWholeState(state));
 }
 
 // The row a key leads to in List1(index), from its selected row; -1 for none.

@@ -4,7 +4,8 @@
 
 #include "assets.h"
 
-#include <QFile>
+#include "layout.h"
+
 #include <QImage>
 #include <QResource>
 
@@ -29,7 +30,7 @@ QPixmap storedPng(const QString& name) {
 
 QPixmap balancePhoto(qreal devicePixelRatio) {
     if (devicePixelRatio <= 1.0)
-        return storedPixels(QStringLiteral("balance"), QSize(195, 133));
+        return storedPixels(QStringLiteral("balance"), QSize(photoWidth, photoHeight));
     QPixmap fine = storedPng(QStringLiteral("balance"));
     fine.setDevicePixelRatio(2.0);
     return fine;
@@ -40,15 +41,4 @@ QIcon hamburgerIcon(qreal devicePixelRatio) {
     if (devicePixelRatio > 1.0)
         icon.addPixmap(storedPng(QStringLiteral("hamburger")));
     return icon;
-}
-
-QString storedText(const QString& name) {
-    QFile file(QStringLiteral(":/texts/") + name);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromUtf8(file.readAll());
-}
-
-QString shownText(const QString& name) {
-    return storedText(name).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }

@@ -6,15 +6,10 @@
 
 #include <QIcon>
 #include <QPixmap>
-#include <QString>
 
-// The pictures and texts compiled into the program.
+// The pictures compiled into the program.
 
 // The photograph of the balance, sharp at the given device pixel ratio.
 QPixmap balancePhoto(qreal devicePixelRatio);
 // The hamburger icon: 32 pixels, and 64 where the screen is that fine.
 QIcon hamburgerIcon(qreal devicePixelRatio);
-// A fixed text as stored: UTF-8 with CR LF line breaks.
-QString storedText(const QString& name);
-// The same text with plain line breaks, for showing.
-QString shownText(const QString& name);

@@ -4,9 +4,16 @@
 
 #include "fixed_text_box.h"
 
+#include "qt_face.h"
+
 FixedTextBox::FixedTextBox(QWidget* parent) : QPlainTextEdit(parent) {
     setReadOnly(true);
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
+}
+
+void FixedTextBox::setText(const ShownText& text) {
+    spoken_ = text.spoken;
+    setPlainText(qtText(text.shown));
 }

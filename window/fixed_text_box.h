@@ -4,6 +4,8 @@
 
 #pragma once
 
+#include "view.h"
+
 #include <QPlainTextEdit>
 
 // A fixed text, read-only, wrapped at the box's width, with a vertical scroll
@@ -14,4 +16,10 @@ class FixedTextBox : public QPlainTextEdit {
 
   public:
     explicit FixedTextBox(QWidget* parent = nullptr);
+
+    void setText(const ShownText& text);
+    const SpokenText& spoken() const { return spoken_; }
+
+  private:
+    SpokenText spoken_;
 };

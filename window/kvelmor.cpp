@@ -8,48 +8,50 @@
 #include "application.h"
 #include "assets.h"
 #include "fixed_text_box.h"
-#include "handlers.h"
+#include "help_dialog.h"
 #include "list_box_widget.h"
 #include "qt_face.h"
 #include "result_box.h"
 #include "screen_placement.h"
 #include "step.h"
-#include "texts.h"
+#include "view.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 
 namespace {
 
-void showItems(QListWidget& widget, const ListBox& box) {
-    const QString description = qtText(spokenItems(box));
+void showItems(QListWidget& widget, const ListView& view) {
+    const QString description = qtText(view.said);
     if (widget.accessibleDescription() != description)
         widget.setAccessibleDescription(description);
-    bool same = widget.count() == box.ListCount();
+    bool same = widget.count() == static_cast<int>(view.items.size());
     for (int row = 0; same && row < widget.count(); ++row)
-        same = widget.item(row)->text() == qtText(box.items()[row]);
+        same = widget.item(row)->text() == qtText(view.items[row]);
     if (!same) {
         widget.clear();
-        for (const std::string& text : box.items()) {
-            auto* item = new QListWidgetItem(qtText(text), &widget);
-            item->setData(Qt::AccessibleTextRole, qtText(spokenEntry(text)));
+        for (std::size_t row = 0; row < view.items.size(); ++row) {
+            auto* item = new QListWidgetItem(qtText(view.items[row]), &widget);
+            item->setData(Qt::AccessibleTextRole, qtText(view.spokenItems[row]));
         }
     }
-    if (box.ListIndex() >= 0) {
-        widget.setCurrentRow(box.ListIndex());
+    if (view.selected >= 0) {
+        widget.setCurrentRow(view.selected);
     } else {
         // No current item either: Qt would otherwise keep one on a
         // neighbour of a removed item and treat its selection as no change.
         widget.setCurrentIndex(QModelIndex());
         widget.clearSelection();
     }
-    widget.setVisible(box.Visible());
-    widget.setEnabled(box.Enabled());
+    widget.setVisible(view.visible);
+    widget.setEnabled(view.enabled);
 }
 
 } // namespace
@@ -59,8 +61,9 @@ Kvelmor::Kvelmor(QWidget* parent) : QWidget(parent) {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
-    setWindowTitle(qtText(windowCaption));
-    setAccessibleName(qtText(spokenProse(windowCaption).text));
+    setWindowTitle(qtText(face().caption.shown));
+    setAccessibleName(qtText(face().caption.spoken.text));
+    setAccessibleDescription(qtText(face().description));
     setWindowIcon(hamburgerIcon(devicePixelRatioF()));
     setFont(windowFont());
     setFixedSize(pixels(clientTwips.width), pixels(clientTwips.height));
@@ -73,14 +76,16 @@ Kvelmor::Kvelmor(QWidget* parent) : QWidget(parent) {
     connectInput();
     orderFocus();
 
-    Form_Load(state_);
+    const StepOutcome started = start(state_);
     mirror();
+    tell(started);
 
     centreOnScreen(*this);
 }
 
-template <typename Widget> Widget* Kvelmor::place(Widget* widget, const Control& control) {
-    widget->setObjectName(qtText(control.name));
+template <typename Widget> Widget* Kvelmor::place(Widget* widget, const ControlFace& face) {
+    const Control& control = face.control;
+    widget->setObjectName(qtText(face.name));
     widget->setGeometry(qtRect(pixels(control.twips)));
     if (control.background) {
         QPalette colours = widget->palette();
@@ -97,52 +102,51 @@ template <typename Widget> Widget* Kvelmor::place(Widget* widget, const Control&
 }
 
 void Kvelmor::buildControls() {
-    QGroupBox* frame = nullptr;
-    for (const Control& control : controls()) {
-        const int index = arrayIndex(control);
-        QWidget* container = control.container.empty() ? static_cast<QWidget*>(this) : frame;
-        const QString caption = qtText(control.caption);
+    for (const ControlFace& each : face().controls) {
+        const Control& control = each.control;
+        const std::int16_t index = control.id.index;
+        QWidget* container = control.container ? static_cast<QWidget*>(frame_) : this;
+        const QString caption = qtText(each.caption.shown);
         switch (control.kind) {
         case ControlKind::caption: {
-            auto* label = place(new QLabel(caption, container), control);
+            auto* label = place(new QLabel(caption, container), each);
             label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
             label->setWordWrap(true);
             // Read for the ear: the title's dash is no word to say.
-            const SpokenText spoken = spokenProse(control.caption);
-            if (spoken.text != control.caption)
-                label->setAccessibleName(qtText(spoken.text));
+            if (each.caption.spoken.text != each.caption.shown)
+                label->setAccessibleName(qtText(each.caption.spoken.text));
             captions_[index] = label;
             break;
         }
         case ControlKind::list:
-            lists_[index] = place(new ListBoxWidget(container), control);
+            lists_[index] = place(new ListBoxWidget(container), each);
             break;
         case ControlKind::frame:
-            frame = place(new QGroupBox(caption, container), control);
+            frame_ = place(new QGroupBox(caption, container), each);
             break;
         case ControlKind::modeButton:
-            modes_[index] = place(new QRadioButton(caption, container), control);
+            modes_[index] = place(new QRadioButton(caption, container), each);
             break;
         case ControlKind::picture: {
-            auto* picture = place(new QLabel(container), control);
+            auto* picture = place(new QLabel(container), each);
             picture->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
             picture->setAlignment(Qt::AlignCenter);
             picture->setPixmap(balancePhoto(devicePixelRatioF()));
             break;
         }
         case ControlKind::button:
-            buttons_[index] = place(new QPushButton(caption, container), control);
+            buttons_[index] = place(new QPushButton(caption, container), each);
             buttons_[index]->installEventFilter(this);
             break;
         case ControlKind::resultBox:
-            result_ = place(new ResultBox(container), control);
+            result_ = place(new ResultBox(container), each);
             result_->setAlignment(Qt::AlignCenter);
             result_->setReadOnly(true);
             break;
         case ControlKind::textBox: {
             // Placed before it gets its text, so the text is laid out once only.
-            auto* text = place(new FixedTextBox(container), control);
-            text->setPlainText(shownText(qtText(control.text)));
+            auto* text = place(new FixedTextBox(container), each);
+            text->setText(each.text);
             if (control.hidden)
                 text->hide();
             break;
@@ -175,6 +179,11 @@ void Kvelmor::connectInput() {
         connect(modes_[i], &QRadioButton::clicked, this, [this, i] {
             perform({UserAction::Kind::selectMode, i});
         });
+    // Whichever control has the focus.
+    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
+            &Kvelmor::showHelp);
+    connect(new QShortcut(QKeySequence(Qt::Key_F2), this), &QShortcut::activated, this,
+            &Kvelmor::tellWholeState);
 }
 
 void Kvelmor::orderFocus() {
@@ -204,41 +213,62 @@ void Kvelmor::perform(const UserAction& action) {
     if (failed_)
         return;
     const StepOutcome outcome = step(state_, action);
+    if (!outcome.failure)
+        mirror();
+    tell(outcome);
+    if (outcome.ran)
+        emit handlerRan();
+}
+
+void Kvelmor::tell(const StepOutcome& outcome) {
     if (outcome.failure) {
         reportFailure(qtText(*outcome.failure));
-        return;
-    }
-    mirror();
-    if (outcome.ran) {
+    } else if (!outcome.announcement.empty()) {
         announcer_.say(qtText(outcome.announcement));
-        emit handlerRan();
+        emit announced(qtText(outcome.announcement));
     }
+}
+
+void Kvelmor::showHelp() {
+    if (failed_)
+        return;
+    // Back to the control the help was asked from, whatever the platform
+    // makes active when the dialog goes.
+    const QPointer<QWidget> from = QApplication::focusWidget();
+    HelpDialog help(this);
+    help.exec();
+    activateWindow();
+    if (from)
+        from->setFocus(Qt::OtherFocusReason);
+}
+
+void Kvelmor::tellWholeState() {
+    if (!failed_)
+        tell(::tellWholeState(state_));
 }
 
 void Kvelmor::mirror() {
     mirroring_ = true;
-    for (std::int16_t i = 0; i < FormState::listCount; ++i)
-        showItems(*lists_[i], state_.List1(i));
-    for (std::int16_t i = 0; i < FormState::captionCount; ++i)
-        captions_[i]->setVisible(state_.Label1(i).Visible);
-    const bool anySelected = state_.Option1(0).Value || state_.Option1(1).Value;
-    for (std::int16_t i = 0; i < FormState::modeButtonCount; ++i) {
-        const ModeButton& mode = state_.Option1(i);
-        modes_[i]->setEnabled(mode.Enabled);
+    const StateView view = viewOf(state_);
+    for (std::size_t i = 0; i < view.lists.size(); ++i)
+        showItems(*lists_[i], view.lists[i]);
+    for (std::size_t i = 0; i < view.captions.size(); ++i)
+        captions_[i]->setVisible(view.captions[i]);
+    const bool anySelected = view.modes[0].checked || view.modes[1].checked;
+    for (std::size_t i = 0; i < view.modes.size(); ++i) {
+        modes_[i]->setEnabled(view.modes[i].enabled);
         // An exclusive radio button cannot be unchecked while it is exclusive.
         modes_[i]->setAutoExclusive(anySelected);
-        modes_[i]->setChecked(mode.Value);
+        modes_[i]->setChecked(view.modes[i].checked);
         modes_[i]->setAutoExclusive(true);
     }
-    const QString result = qtText(state_.Text2(0).Text);
-    if (result_->text() != result)
-        result_->setText(result);
+    result_->showText(view.result);
     mirroring_ = false;
 }
 
 void Kvelmor::reportFailure(const QString& message) {
     // Like the classic run-time: report, then end the program.
     failed_ = true;
-    QMessageBox::critical(this, qtText(failureTitle), message);
+    QMessageBox::critical(this, qtText(face().failureTitle), message);
     QCoreApplication::exit(1);
 }

@@ -4,8 +4,17 @@
 
 #include "result_box.h"
 
+#include "qt_face.h"
+
 #include <QAccessible>
 #include <QFocusEvent>
+
+void ResultBox::showText(const ShownText& text) {
+    spoken_ = text.spoken;
+    const QString shown = qtText(text.shown);
+    if (this->text() != shown)
+        setText(shown);
+}
 
 void ResultBox::focusInEvent(QFocusEvent* event) {
     const bool tabbed =

@@ -4,6 +4,8 @@
 
 #pragma once
 
+#include "view.h"
+
 #include <QLineEdit>
 
 // The read-only box that shows the result. A screen reader reads it once and
@@ -16,6 +18,13 @@ class ResultBox : public QLineEdit {
   public:
     explicit ResultBox(QWidget* parent = nullptr) : QLineEdit(parent) {}
 
+    // Shows the text, and keeps its words for a screen reader.
+    void showText(const ShownText& text);
+    const SpokenText& spoken() const { return spoken_; }
+
   protected:
     void focusInEvent(QFocusEvent* event) override;
+
+  private:
+    SpokenText spoken_;
 };

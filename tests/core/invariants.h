@@ -5,6 +5,7 @@
 #pragma once
 
 #include "form_state.h"
+#include "weights.h"
 
 #include <algorithm>
 #include <string>
@@ -21,7 +22,7 @@ inline std::string brokenInvariant(const FormState& state) {
         return "";
     std::vector<std::string> weights = state.List1(leftPan).items();
     for (const std::string& entry : state.List1(placedList).items())
-        weights.push_back(entry.front() == '-' ? entry.substr(1) : entry);
+        weights.emplace_back(placedWeight(entry).weight);
     std::sort(weights.begin(), weights.end());
     if (weights != state.List1(selectedList).items())
         return "the weights in play differ from the selected ones";

@@ -2,6 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "fixed_texts.h"
 #include "layout.h"
 #include "list_keys.h"
 #include "session.h"
@@ -9,6 +10,7 @@
 #include "step.h"
 #include "texts.h"
 #include "throws.h"
+#include "view.h"
 
 #include <gtest/gtest.h>
 
@@ -20,45 +22,56 @@ using namespace control;
 
 namespace {
 
-// Every control where the window must show it, in twips.
+// Every control where the window must show it, in twips, with its caption.
 struct Placement {
     const char* name;
+    ControlId id;
     Rect twips;
     std::optional<Rgb> background;
     int tabIndex;
+    std::u16string_view caption;
 };
 
+using A = ControlArray;
 const Rgb caption{255, 192, 128};
 const Placement designed[] = {
-    {"Label1(0)", {960, 0, 4575, 375}, caption, 2},
-    {"Label1(1)", {240, 480, 855, 375}, caption, 9},
-    {"Label1(2)", {4560, 480, 855, 375}, caption, 10},
-    {"Label1(3)", {1680, 2760, 2295, 375}, caption, 11},
-    {"Label1(4)", {4560, 2040, 975, 375}, caption, 18},
-    {"Label1(5)", {5640, 2040, 975, 375}, caption, 19},
-    {"List1(0)", {240, 840, 855, 915}, {}, 3},
-    {"List1(1)", {4560, 840, 855, 915}, {}, 5},
-    {"List1(2)", {240, 2040, 855, 630}, {}, 7},
-    {"List1(3)", {4560, 2400, 975, 1200}, {}, 16},
-    {"List1(4)", {5640, 2400, 975, 1200}, {}, 17},
-    {"Frame1", {5640, 840, 1575, 975}, Rgb{192, 192, 255}, 13},
-    {"Option1(0)", {120, 240, 1335, 285}, Rgb{255, 192, 255}, 14},
-    {"Option1(1)", {120, 600, 1335, 285}, Rgb{255, 192, 255}, 15},
-    {"Picture1", {1320, 600, 2985, 2055}, {}, 12},
-    {"Command1(0)", {120, 2760, 1095, 375}, Rgb{128, 255, 128}, 8},
-    {"Command1(1)", {120, 3240, 1095, 375}, Rgb{255, 128, 128}, 6},
-    {"Text2(0)", {1320, 3120, 3015, 495}, {}, 4},
-    {"Text1(0)", {120, 3720, 6735, 1335}, {}, 0},
-    {"Text1(1)", {600, 3960, 6735, 1815}, {}, 1},
+    {"Label1(0)",
+     {A::Label1, 0},
+     {960, 0, 4575, 375},
+     caption,
+     2,
+     u"Логика - везна и комбинации от тежести "},
+    {"Label1(1)", {A::Label1, 1}, {240, 480, 855, 375}, caption, 9, u"Ляво"},
+    {"Label1(2)", {A::Label1, 2}, {4560, 480, 855, 375}, caption, 10, u"Дясно"},
+    {"Label1(3)", {A::Label1, 3}, {1680, 2760, 2295, 375}, caption, 11, u"Измервана маса"},
+    {"Label1(4)", {A::Label1, 4}, {4560, 2040, 975, 375}, caption, 18, u"Налични"},
+    {"Label1(5)", {A::Label1, 5}, {5640, 2040, 975, 375}, caption, 19, u"Избрани"},
+    {"List1(0)", {A::List1, 0}, {240, 840, 855, 915}, {}, 3, u""},
+    {"List1(1)", {A::List1, 1}, {4560, 840, 855, 915}, {}, 5, u""},
+    {"List1(2)", {A::List1, 2}, {240, 2040, 855, 630}, {}, 7, u""},
+    {"List1(3)", {A::List1, 3}, {4560, 2400, 975, 1200}, {}, 16, u""},
+    {"List1(4)", {A::List1, 4}, {5640, 2400, 975, 1200}, {}, 17, u""},
+    {"Frame1", {A::Frame1}, {5640, 840, 1575, 975}, Rgb{192, 192, 255}, 13, u"Режим"},
+    {"Option1(0)", {A::Option1, 0}, {120, 240, 1335, 285}, Rgb{255, 192, 255}, 14, u"Измерва"},
+    {"Option1(1)", {A::Option1, 1}, {120, 600, 1335, 285}, Rgb{255, 192, 255}, 15, u"Избира"},
+    {"Picture1", {A::Picture1}, {1320, 600, 2985, 2055}, {}, 12, u""},
+    {"Command1(0)", {A::Command1, 0}, {120, 2760, 1095, 375}, Rgb{128, 255, 128}, 8, u"Изчисли"},
+    {"Command1(1)", {A::Command1, 1}, {120, 3240, 1095, 375}, Rgb{255, 128, 128}, 6, u"Изчисти"},
+    {"Text2(0)", {A::Text2, 0}, {1320, 3120, 3015, 495}, {}, 4, u""},
+    {"Text1(0)", {A::Text1, 0}, {120, 3720, 6735, 1335}, {}, 0, u""},
+    {"Text1(1)", {A::Text1, 1}, {600, 3960, 6735, 1815}, {}, 1, u""},
 };
 
 class Layout : public testing::TestWithParam<Placement> {};
 
-TEST_P(Layout, eachControlStandsWhereDesigned) {
-    const Control& control = controlNamed(GetParam().name);
-    EXPECT_EQ(control.twips, GetParam().twips);
-    EXPECT_EQ(control.background, GetParam().background);
-    EXPECT_EQ(control.tabIndex, GetParam().tabIndex);
+TEST_P(Layout, eachControlStandsWhereDesignedWithItsCaption) {
+    const Placement& designed = GetParam();
+    const Control& control = controlById(designed.id);
+    EXPECT_EQ(controlName(designed.id), designed.name);
+    EXPECT_EQ(control.twips, designed.twips);
+    EXPECT_EQ(control.background, designed.background);
+    EXPECT_EQ(control.tabIndex, designed.tabIndex);
+    EXPECT_EQ(toUtf8(control.caption), toUtf8(designed.caption));
     // Every control a screen reader can reach says what it is.
     EXPECT_FALSE(control.caption.empty() && control.accessibleName.empty());
 }
@@ -79,20 +92,69 @@ TEST(Layout, theWindowAndItsControlsAsAWhole) {
     EXPECT_EQ(tabs.size(), controls().size()) << "two controls share a place in the focus order";
     EXPECT_EQ(pixels(clientTwips), (Rect{0, 0, 494, 345}));
     EXPECT_EQ(windowBackground, (Rgb{192, 192, 255}));
-    EXPECT_EQ(pixels(controlNamed("Picture1").twips), (Rect{88, 40, 199, 137}));
-    EXPECT_EQ(controlNamed("Option1(1)").container, "Frame1");
-    EXPECT_EQ(arrayIndex(controlNamed("List1(3)")), 3);
-    EXPECT_EQ(arrayIndex(controlNamed("Frame1")), -1);
-    EXPECT_TRUE(controlNamed("Text1(1)").hidden);
-    EXPECT_EQ(controlNamed("Label1(0)").caption, u"Логика - везна и комбинации от тежести ");
+    // The picture box sizes itself to the photograph and its border.
+    EXPECT_EQ(pixels(controlById({A::Picture1}).twips),
+              (Rect{88, 40, photoWidth + 2 * photoBorder, photoHeight + 2 * photoBorder}));
+    EXPECT_EQ(controlById({A::Option1, 1}).container, ControlId{A::Frame1});
+    EXPECT_EQ(controlById({A::List1, 0}).container, std::nullopt);
+    EXPECT_TRUE(controlById({A::Text1, 1}).hidden);
+    EXPECT_FALSE(controlById({A::Text1, 0}).hidden);
+    // A caption names the control below it.
+    EXPECT_EQ(captionOf({A::List1, 1}), (ControlId{A::Label1, 2}));
+    EXPECT_EQ(captionOf({A::Text2, 0}), (ControlId{A::Label1, 3}));
+    EXPECT_EQ(captionOf({A::List1, 2}), std::nullopt);
     SKIP_UNLESS_CATCHABLE();
-    EXPECT_THROW(controlNamed("List1(5)"), std::out_of_range);
+    EXPECT_THROW(controlById({A::List1, 5}), std::out_of_range);
+}
+
+// The fixed texts as stored, against the lines they must hold, blanks and all.
+TEST(FixedTexts, storedAsWrittenAndShownWithPlainLineBreaks) {
+    const std::u16string instructions = fromUtf8(storedText(FixedText::instructions));
+    EXPECT_EQ(instructions.size(), 2057u);
+    std::vector<std::u16string> lines;
+    for (std::size_t from = 0;;) {
+        const std::size_t end = instructions.find(u"\r\n", from);
+        lines.push_back(instructions.substr(from, end - from));
+        if (end == std::u16string::npos)
+            break;
+        from = end + 2;
+    }
+    ASSERT_EQ(lines.size(), 31u);
+    const std::pair<int, std::u16string_view> expected[] = {
+        {3, u"Тема на проекта: Логика - везна и комбинации от тежести"},
+        {6, u""},
+        {9, u" 1. Предмет с тегло: a1"},
+        {10, u" 2.  Предмет с тегло: a2;"},
+        {13, u" 5.  Предмет с тегло: a1-a2"},
+        {22, u" 14.  Предмет с тегло:  a1+a2-a3;"},
+        {28, u" 20.  Предмет с тегло:  -a1-a2-a3"},
+        {31, u""},
+    };
+    for (const auto& [line, text] : expected)
+        EXPECT_EQ(toUtf8(lines[line - 1]), toUtf8(text)) << "line " << line;
+    EXPECT_TRUE(lines[3].ends_with(u"със съответен знак. "));
+    EXPECT_TRUE(lines[7].ends_with(u"везната:  "));
+    for (int line = 9; line <= 28; ++line)
+        EXPECT_TRUE(lines[line - 1].starts_with(u" " + fromUtf8(std::to_string(line - 8)) + u"."))
+            << "line " << line;
+    EXPECT_EQ(toUtf8(fromUtf8(storedText(FixedText::saying))),
+              "Неприятното в това да си първият, направил нещо по \r\n"
+              "правилния начин, е, че никой не оценява колко трудно е \r\nбило. \r\n");
+    EXPECT_EQ(storedText(FixedText::none), "");
+
+    // Every front end shows them with "\n" alone, and reads them for the ear.
+    const ShownText& shown = (face()[{A::Text1, 0}]).text;
+    EXPECT_EQ(shown.shown.size(), instructions.size() - 30);
+    EXPECT_EQ(shown.shown.find(u'\r'), std::u16string::npos);
+    EXPECT_EQ(shown.spoken.shownOffset.size(), shown.spoken.text.size());
+    EXPECT_NE(shown.spoken.text.find(u"от 1 до 10"), std::u16string::npos);
+    EXPECT_TRUE((face()[{A::List1, 0}]).text.shown.empty());
 }
 
 // One step of a session: select the row with this text in a list, press a
-// button or select a mode.
+// button or select a mode; or, with no kind, ask for the whole state (F2).
 struct Step {
-    UserAction::Kind kind;
+    std::optional<UserAction::Kind> kind;
     std::int16_t index;
     const char* text = "";
 };
@@ -108,6 +170,7 @@ const Step left9{K::selectRow, 0, "9"}, right6{K::selectRow, 1, "6"}, left1{K::s
 const Step calculate{K::pressButton, 0}, clear{K::pressButton, 1};
 const Step choose{K::selectMode, 1}, measure{K::selectMode, 0};
 const Step pick2{K::selectRow, 3, "2"}, pick5{K::selectRow, 3, "5"}, pick7{K::selectRow, 3, "7"};
+const Step wholeState{std::nullopt, 0};
 
 // What a screen reader hears for the last step of each session, and nothing
 // for a step that changed nothing.
@@ -155,6 +218,49 @@ const SentenceCase sentences[] = {
      {choose, pick2, clear, clear},
      u"Везната е изчистена. Изберете още две тежести."},
     {"aValueAfterClear", {choose, pick2, clear, pick7}, u"Избрахте 7. Изберете още една тежест."},
+    // The whole state on a key.
+    {"wholeStateAtStart",
+     {wholeState},
+     u"Блюдата са празни. Можете да поставите тежестите 1, 6 и 9."},
+    {"wholeStateAfterAMeasurement",
+     {left9, right6, left1, calculate, wholeState},
+     u"В лявото блюдо са 9 и 1, в дясното е 6. Няма тежести за поставяне. "
+     u"9 минус 6 плюс 1 е равно на 4."},
+    {"wholeStateAgain",
+     {left9, right6, left1, calculate, wholeState, wholeState},
+     u"В лявото блюдо са 9 и 1, в дясното е 6. Няма тежести за поставяне. "
+     u"9 минус 6 плюс 1 е равно на 4."},
+    {"wholeStateWithTheLeftPanOnly",
+     {left9, wholeState},
+     u"В лявото блюдо е 9, дясното е празно. Можете да поставите тежестите 1 и 6."},
+    {"wholeStateWithOneOnEachPan",
+     {right6, left1, wholeState},
+     u"В лявото блюдо е 1, в дясното е 6. Можете да поставите тежестта 9."},
+    {"wholeStateWithARightPanOnly",
+     {right6, {K::selectRow, 1, "9"}, wholeState},
+     u"Лявото блюдо е празно, в дясното са 6 и 9. Можете да поставите тежестта 1."},
+    {"wholeStateWithOneWeightCalculated",
+     {left9, calculate, wholeState},
+     u"В лявото блюдо е 9, дясното е празно. Можете да поставите тежестите 1 и 6. "
+     u"Резултатът е 9."},
+    {"wholeStateWithNothingCalculated",
+     {calculate, wholeState},
+     u"Блюдата са празни. Можете да поставите тежестите 1, 6 и 9. Резултатът е 0."},
+    {"wholeStateBeforeChoosing",
+     {choose, wholeState},
+     u"Избирате тежести. Още няма избрани тежести. Изберете три тежести от списъка Налични."},
+    {"wholeStateWithOneChosen",
+     {choose, pick7, wholeState},
+     u"Избирате тежести. Избрана е тежестта 7. Изберете още две тежести."},
+    {"wholeStateWithTwoChosen",
+     {choose, pick7, pick2, wholeState},
+     u"Избирате тежести. Избрани са тежестите 2 и 7. Изберете още една тежест."},
+    {"wholeStateWithTheChoiceMade",
+     {choose, pick7, pick2, pick5, wholeState},
+     u"Избрани са тежестите 2, 5 и 7. Вече можете да изберете режим Измерва."},
+    {"wholeStateMeasuringTheChosen",
+     {choose, pick7, pick2, pick5, measure, {K::selectRow, 1, "5"}, wholeState},
+     u"Лявото блюдо е празно, в дясното е 5. Можете да поставите тежестите 2 и 7."},
 };
 
 class Sentences : public testing::TestWithParam<SentenceCase> {};
@@ -163,13 +269,20 @@ TEST_P(Sentences, eachConsequenceIsSaidForTheEar) {
     FormState state = loadedState();
     StepOutcome last;
     for (const Step& s : GetParam().steps) {
-        UserAction action{s.kind, s.index};
-        if (s.kind == K::selectRow) {
-            const Items& items = itemsOf(state, s.index);
-            action.row =
-                static_cast<int>(std::find(items.begin(), items.end(), s.text) - items.begin());
+        if (!s.kind) {
+            const FormState before = state;
+            last = tellWholeState(state);
+            EXPECT_EQ(state, before);
+            EXPECT_FALSE(last.ran);
+        } else {
+            UserAction action{*s.kind, s.index};
+            if (s.kind == K::selectRow) {
+                const Items& items = itemsOf(state, s.index);
+                action.row =
+                    static_cast<int>(std::find(items.begin(), items.end(), s.text) - items.begin());
+            }
+            last = step(state, action);
         }
-        last = step(state, action);
         ASSERT_FALSE(last.failure);
         // Marks that a synthesizer reads aloud ("двоеточие", "тире"), or drops.
         const std::string said = toUtf8(last.announcement);
@@ -251,6 +364,76 @@ INSTANTIATE_TEST_SUITE_P(Speech, Readings, testing::ValuesIn(readings),
                              return std::string(info.param.name);
                          });
 
+// A text ends where it ends, though more may follow it in memory: a sign at
+// its end is read alone, not with the digit or surrogate beyond it, and one
+// at its start is not joined to what lies before.
+TEST(Speech, aTextIsReadToItsEndsAndNoFurther) {
+    const std::u16string_view expression = u"9 -5";
+    EXPECT_EQ(toUtf8(spokenExpression(expression.substr(0, 3)).text), "9 минус");
+    const std::u16string_view prose = u"1,6 a1+a2";
+    EXPECT_EQ(toUtf8(spokenProse(prose.substr(0, 7)).text), "1, 6 a1+");
+    EXPECT_EQ(toUtf8(spokenProse(prose.substr(1, 2)).text), ",6");
+    const std::u16string_view smile = u"a\xd83d\xde00";
+    EXPECT_EQ(toUtf8(smile.substr(0, 2)), "a\xef\xbf\xbd");
+    EXPECT_EQ(toUtf8(smile), "a\xf0\x9f\x98\x80");
+}
+
+// The view a front end draws: each list with its items as shown and said,
+// what it holds, its selection and flags; the captions, the modes and the
+// result in words.
+TEST(View, showsAndSaysTheStateAfterEachStep) {
+    FormState state;
+    EXPECT_FALSE(start(state).failure);
+    StateView view = viewOf(state);
+    EXPECT_EQ(view.lists[leftPan],
+              (ListView{{u"1", u"6", u"9"}, {u"1", u"6", u"9"}, u"1, 6 и 9", -1, true, true}));
+    EXPECT_EQ(view.lists[selectedList].enabled, false);
+    EXPECT_EQ(view.lists[availableList].visible, false);
+    EXPECT_EQ(view.captions, (std::array{true, true, true, true, false, false}));
+    EXPECT_EQ(view.modes[measuring], (ModeView{true, false}));
+    step(state, {K::selectRow, rightPan, 1});
+    step(state, {K::selectRow, leftPan, 1});
+    step(state, {K::pressButton, control::calculate});
+    view = viewOf(state);
+    EXPECT_EQ(view.lists[placedList],
+              (ListView{{u"-6", u"9"}, {u"минус 6", u"9"}, u"минус 6 и 9", -1, true, true}));
+    EXPECT_EQ(view.lists[leftPan].said, u"1");
+    EXPECT_EQ(view.result.shown, u"-6 + 9 = 3");
+    EXPECT_EQ(toUtf8(view.result.spoken.text), "минус 6 плюс 9 равно на 3");
+    step(state, {K::selectMode, choosing});
+    view = viewOf(state);
+    EXPECT_EQ(view.modes, (std::array{ModeView{false, false}, ModeView{false, true}}));
+    EXPECT_EQ(view.captions[availableCaption], true);
+    EXPECT_EQ(view.lists[selectedList].said, u"празен");
+    EXPECT_TRUE(view.result.shown.empty());
+}
+
+// The face every front end builds once: the window's caption and its
+// description, each control with its name and caption shown and said.
+TEST(View, theFaceIsTheWindowsForEveryFrontEnd) {
+    const Face& made = face();
+    EXPECT_EQ(&made, &face());
+    EXPECT_EQ(toUtf8(made.caption.shown), "Философия - Логика, везна и тежести");
+    EXPECT_EQ(toUtf8(made.caption.spoken.text), "Философия, Логика, везна и тежести");
+    EXPECT_EQ(toUtf8(made.description), "Натиснете F1 за помощ.");
+    ASSERT_EQ(made.controls.size(), controls().size());
+    for (std::size_t i = 0; i < controls().size(); ++i) {
+        EXPECT_EQ(made.controls[i].control.id, controls()[i].id);
+        EXPECT_EQ(made.controls[i].name, controlName(controls()[i].id));
+    }
+    const ControlFace& title = made[ControlId{A::Label1, 0}];
+    EXPECT_EQ(toUtf8(title.caption.spoken.text), "Логика, везна и комбинации от тежести ");
+    EXPECT_EQ((made[{A::Command1, 1}]).caption.shown, u"Изчисти");
+    EXPECT_EQ(toUtf8(made.helpTitle), "Помощ");
+    EXPECT_EQ(made.help.size(), 7u);
+    // Each row of the help is one sentence for the ear, with no mark read aloud.
+    for (const HelpRow& row : made.help) {
+        const std::string said = toUtf8(row.spoken);
+        EXPECT_TRUE(said.ends_with(".")) << said;
+        EXPECT_FALSE(std::regex_search(said, std::regex(":|;| - |\\+"))) << said;
+    }
+}
+
 struct KeyCase {
     const char* name;
     ListKey key;
@@ -268,6 +451,9 @@ const KeyCase keyCases[] = {
     {"pageDownKeepsARowInSight", ListKey::pageDown, u"", 1, 4},
     {"pageUpFromNone", ListKey::pageUp, u"", -1, 0},
     {"pageUpStopsAtTheTop", ListKey::pageUp, u"", 2, 0},
+    {"upFromASelection", ListKey::up, u"", 3, 2},
+    {"pageUpFromASelection", ListKey::pageUp, u"", 6, 3},
+    {"pageDownStopsAtTheEnd", ListKey::pageDown, u"", 7, 8},
     {"home", ListKey::home, u"", 5, 0},
     {"end", ListKey::end, u"", 2, 8},
     {"typedDigit", ListKey::other, u"5", -1, 4},

@@ -34,7 +34,7 @@ const { tab, context, errors } = await open(browser, fileUrl(), {
     const instantiate = WebAssembly.instantiate;
     WebAssembly.instantiate = async (...args) => {
       const made = await instantiate(...args);
-      window.kvelmorMemory = made.instance.exports.memory;
+      window.kvelmorMemory = (made.instance ?? made).exports.memory;
       return made;
     };
   },

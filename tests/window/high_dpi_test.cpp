@@ -5,6 +5,7 @@
 #include "application.h"
 #include "layout.h"
 #include "qt_face.h"
+#include "view.h"
 #include "window_driver.h"
 
 #include <QApplication>
@@ -17,7 +18,10 @@
 namespace {
 
 QRect designed(const QWidget* widget) {
-    return qtRect(pixels(controlNamed(widget->objectName().toStdString()).twips));
+    for (const ControlFace& each : face().controls)
+        if (qtText(each.name) == widget->objectName())
+            return qtRect(pixels(each.control.twips));
+    qFatal("no control named %s", qPrintable(widget->objectName()));
 }
 
 } // namespace
@@ -43,8 +47,8 @@ void HighDpiTest::windowScalesAsAWhole() {
     QVERIFY2(qAbs(shot.width() - 494 * factor) <= 1 && qAbs(shot.height() - 345 * factor) <= 1,
              qPrintable(QStringLiteral("%1x%2").arg(shot.width()).arg(shot.height())));
     WindowDriver drive(window);
-    for (const Control& control : controls())
-        QCOMPARE(drive.control(qtText(control.name))->geometry(), qtRect(pixels(control.twips)));
+    for (const ControlFace& each : face().controls)
+        QCOMPARE(drive.control(qtText(each.name))->geometry(), qtRect(pixels(each.control.twips)));
 }
 
 void HighDpiTest::nothingOverlapsOrIsClipped() {
@@ -57,8 +61,8 @@ void HighDpiTest::nothingOverlapsOrIsClipped() {
         if (choosing)
             drive.selectMode(1);
         QList<QWidget*> shown;
-        for (const Control& control : controls()) {
-            QWidget* widget = drive.control(qtText(control.name));
+        for (const ControlFace& each : face().controls) {
+            QWidget* widget = drive.control(qtText(each.name));
             if (widget->isVisible() && widget->parentWidget() == &window)
                 shown << widget;
         }

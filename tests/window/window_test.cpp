@@ -3,9 +3,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "application.h"
-#include "assets.h"
-#include "layout.h"
+#include "help_dialog.h"
 #include "qt_face.h"
+#include "view.h"
 #include "window_driver.h"
 
 #include <QAccessible>
@@ -13,9 +13,12 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QTimer>
 #include <QtTest>
 
 #include <memory>
@@ -56,10 +59,9 @@ class WindowTest : public QObject {
     void colours_data();
     void colours();
     void windowIsFixedWithItsCaptionAndFont();
-    void instructionText_data();
-    void instructionText();
     void textsAreShownWholeAndReadOnly();
     void screenReaderReadsListsAndResultInWords();
+    void wholeStateAndHelpOnAKey();
 
   private:
     QWidget* control(const QString& name) const { return drive_->control(name); }
@@ -71,7 +73,7 @@ class WindowTest : public QObject {
 
 void WindowTest::startState() {
     const QStringList hidden{"List1(3)", "List1(4)", "Label1(4)", "Label1(5)", "Text1(1)"};
-    for (const Control& designed : controls()) {
+    for (const ControlFace& designed : face().controls) {
         QWidget* widget = control(qtText(designed.name));
         QCOMPARE(widget->isVisibleTo(window_.get()), !hidden.contains(qtText(designed.name)));
     }
@@ -296,8 +298,8 @@ void WindowTest::wholeMeasurementByKeyboard() {
 
 void WindowTest::geometry_data() {
     QTest::addColumn<QRect>("expected");
-    for (const Control& designed : controls())
-        QTest::newRow(designed.name.data()) << qtRect(pixels(designed.twips));
+    for (const ControlFace& designed : face().controls)
+        QTest::newRow(designed.name.c_str()) << qtRect(pixels(designed.control.twips));
 }
 
 // Each widget where the presentation places its control, in logical pixels.
@@ -356,52 +358,11 @@ void WindowTest::windowIsFixedWithItsCaptionAndFont() {
     QCOMPARE(picture->contentsRect().size(), QSize(195, 133));
 }
 
-void WindowTest::instructionText_data() {
-    QTest::addColumn<int>("line");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("title") << 3
-                           << QStringLiteral(
-                                  "Тема на проекта: Логика - везна и комбинации от тежести");
-    QTest::newRow("empty line 6") << 6 << QString();
-    QTest::newRow("first combination, one blank after the stop")
-        << 9 << QStringLiteral(" 1. Предмет с тегло: a1");
-    QTest::newRow("second, two blanks") << 10 << QStringLiteral(" 2.  Предмет с тегло: a2;");
-    QTest::newRow("no semicolon") << 13 << QStringLiteral(" 5.  Предмет с тегло: a1-a2");
-    QTest::newRow("two blanks after the colon")
-        << 22 << QStringLiteral(" 14.  Предмет с тегло:  a1+a2-a3;");
-    QTest::newRow("last combination") << 28 << QStringLiteral(" 20.  Предмет с тегло:  -a1-a2-a3");
-    QTest::newRow("empty last line") << 31 << QString();
-}
-
-void WindowTest::instructionText() {
-    QFETCH(int, line);
-    QFETCH(QString, text);
-    const QStringList lines =
-        storedText(QStringLiteral("instructions.txt")).split(QStringLiteral("\r\n"));
-    QCOMPARE(lines.size(), 31);
-    QCOMPARE(lines[line - 1], text);
-}
-
 void WindowTest::textsAreShownWholeAndReadOnly() {
-    const QString instructions = storedText(QStringLiteral("instructions.txt"));
-    QCOMPARE(instructions.size(), 2057);
-    QCOMPARE(instructions.count(QStringLiteral("\r\n")), 30);
-    const QStringList lines = instructions.split(QStringLiteral("\r\n"));
-    QVERIFY(lines[3].endsWith(QStringLiteral("прибава към общата сума със съответен знак. ")));
-    QVERIFY(lines[7].endsWith(QStringLiteral("везната:  ")));
-    QVERIFY(lines[29].startsWith(QStringLiteral("При тежести: 1,6,9 могат")));
-    for (int line = 9; line <= 28; ++line)
-        QVERIFY(lines[line - 1].startsWith(QStringLiteral(" %1.").arg(line - 8)));
-    const QString saying = storedText(QStringLiteral("saying.txt"));
-    QCOMPARE(saying.size(), 118);
-    QCOMPARE(
-        saying.split(QStringLiteral("\r\n")),
-        (QStringList{"Неприятното в това да си първият, направил нещо по ",
-                     "правилния начин, е, че никой не оценява колко трудно е ", "било. ", ""}));
-
     auto* shown = drive_->control<QPlainTextEdit>(QStringLiteral("Text1(0)"));
-    QCOMPARE(shown->toPlainText(),
-             QString(instructions).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    const QString instructions = qtText(face()[{ControlArray::Text1, 0}].text.shown);
+    QCOMPARE(shown->toPlainText(), instructions);
+    QCOMPARE(instructions.size(), 2057 - 30);
     QVERIFY(shown->isReadOnly());
     QCOMPARE(shown->verticalScrollBar()->value(), 0);
     QVERIFY(shown->verticalScrollBar()->maximum() > 0);
@@ -409,7 +370,10 @@ void WindowTest::textsAreShownWholeAndReadOnly() {
     QCOMPARE(shown->lineWrapMode(), QPlainTextEdit::WidgetWidth);
     shown->setFocus();
     QTest::keyClicks(shown, QStringLiteral("x"));
-    QCOMPARE(shown->toPlainText().size(), instructions.size() - 30);
+    QCOMPARE(shown->toPlainText(), instructions);
+    QCOMPARE(drive_->control<QPlainTextEdit>(QStringLiteral("Text1(1)"))->toPlainText(),
+             QStringLiteral("Неприятното в това да си първият, направил нещо по \n"
+                            "правилния начин, е, че никой не оценява колко трудно е \nбило. \n"));
     auto* result = drive_->control<QLineEdit>(QStringLiteral("Text2(0)"));
     QVERIFY(result->isReadOnly());
     QCOMPARE(result->alignment(), Qt::AlignCenter);
@@ -479,6 +443,67 @@ void WindowTest::screenReaderReadsListsAndResultInWords() {
     const QRect from = prose->characterRect(range);
     QVERIFY(!from.isEmpty());
     QCOMPARE(prose->offsetAtPoint(from.center()), range);
+}
+
+// F2 says the whole state without moving the focus, again on every press;
+// F1 opens the help over the window, and Escape closes it, giving the focus
+// back to the control it came from. Neither changes the exercise.
+void WindowTest::wholeStateAndHelpOnAKey() {
+    window_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    QSignalSpy said(window_.get(), &Kvelmor::announced);
+    drive_->clickItem(0, "9");
+    drive_->clickItem(1, "6");
+    drive_->clickItem(0, "1");
+    drive_->press(0);
+    QListWidget* placed = drive_->list(2);
+    placed->setFocus();
+    const FormState before = window_->state();
+    const QString whole = QStringLiteral("В лявото блюдо са 9 и 1, в дясното е 6. Няма тежести за "
+                                         "поставяне. 9 минус 6 плюс 1 е равно на 4.");
+    for (int press = 1; press <= 2; ++press) {
+        said.clear();
+        QTest::keyClick(placed, Qt::Key_F2);
+        QCOMPARE(said.count(), 1);
+        QCOMPARE(said.front().front().toString(), whole);
+    }
+    QCOMPARE(QApplication::focusWidget(), placed);
+
+    QPointer<HelpDialog> help;
+    bool checked = false;
+    QTimer::singleShot(0, this, [&] {
+        help = qobject_cast<HelpDialog*>(QApplication::activeModalWidget());
+        QVERIFY(help);
+        // Closed whatever fails here, so that the test goes on.
+        const auto close = qScopeGuard([&] {
+            if (help)
+                help->reject();
+        });
+        QCOMPARE(help->windowTitle(), QStringLiteral("Помощ"));
+        QCOMPARE(help->rows()->count(), 7);
+        QCOMPARE(help->rows()->item(4)->text(),
+                 QStringLiteral("F2 — казва цялото състояние на упражнението"));
+        QCOMPARE(
+            QAccessible::queryAccessibleInterface(help->rows())->child(0)->text(QAccessible::Name),
+            QStringLiteral(
+                "Tab и Shift Tab преминават към следващата или към предишната контрола."));
+        // Every row shows whole, with nothing to scroll.
+        QCOMPARE(help->rows()->verticalScrollBar()->maximum(), 0);
+        const QRect shown = help->frameGeometry();
+        const QPoint off = shown.center() - window_->frameGeometry().center();
+        QVERIFY2(off.manhattanLength() <= 2,
+                 qPrintable(QStringLiteral("%1,%2").arg(off.x()).arg(off.y())));
+        QCOMPARE(help->focusWidget(), help->rows());
+        QTest::keyClick(help->rows(), Qt::Key_Down);
+        QTest::keyClick(help->rows(), Qt::Key_Escape);
+        checked = true;
+    });
+    QTest::keyClick(placed, Qt::Key_F1);
+    QVERIFY(checked);
+    QVERIFY(!help);
+    QTRY_COMPARE(QApplication::focusWidget(), placed);
+    QCOMPARE(window_->state(), before);
+    QCOMPARE(handlers_->count(), 4);
 }
 
 QTEST_MAIN(WindowTest)

@@ -29,11 +29,17 @@ instance.exports._initialize();
 const faceAt = instance.exports.kv_face();
 const face = JSON.parse(new TextDecoder().decode(
   new Uint8Array(instance.exports.memory.buffer, faceAt, instance.exports.kv_length())));
-const title = face.caption.shown;
+// Its title as the ear takes it: a dash would be read as a word.
+const title = face.caption.spoken;
+
+// The script, its parts by role, in one closure: the bridge to the core, the
+// live regions, the controls, focus and fitting, the help, and start-up.
+const parts = ['bridge', 'live', 'controls', 'focus', 'help', 'start'];
+const script = `'use strict';\n(() => {\n${parts.map((part) => read(`script/${part}.js`)
+  .replace(/^\/\/ SPDX-[^\n]*\n(\/\/\n)?/gm, '')).join('\n')}})();\n`;
 
 const style = read('kvelmor.css').replace('@FONT@', dataUri('font/woff2', readFileSync(fontPath)))
   .replace('@FONT_FAMILY@', face.font);
-const script = read('kvelmor.js');
 const webp = (name) => dataUri('image/webp', readFileSync(join(pictureDir, name)));
 const pictures = JSON.stringify({
   balance: webp('balance.webp'), 'balance@2x': webp('balance@2x.webp'),

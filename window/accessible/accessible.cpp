@@ -30,9 +30,9 @@ QAccessibleInterface* kvelmorAccessible(const QString& className, QObject* objec
     if (is(className, ListBoxWidget::staticMetaObject))
         return new ListAccessible(static_cast<QListWidget*>(widget));
     if (is(className, ResultBox::staticMetaObject))
-        return new ExpressionAccessible(static_cast<QLineEdit*>(widget));
+        return new ExpressionAccessible(static_cast<ResultBox*>(widget));
     if (is(className, FixedTextBox::staticMetaObject))
-        return new ProseAccessible(static_cast<QPlainTextEdit*>(widget));
+        return new ProseAccessible(static_cast<FixedTextBox*>(widget));
     return nullptr;
 }
 

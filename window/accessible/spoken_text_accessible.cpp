@@ -4,7 +4,9 @@
 
 #include "spoken_text_accessible.h"
 
+#include "fixed_text_box.h"
 #include "qt_face.h"
+#include "result_box.h"
 
 #include <QFontMetrics>
 #include <QLineEdit>
@@ -113,14 +115,14 @@ int SpokenTextAccessible::spokenOffset(int shownOffset) const {
                             offsets.begin());
 }
 
-ExpressionAccessible::ExpressionAccessible(QLineEdit* box) : SpokenTextAccessible(box) {}
+ExpressionAccessible::ExpressionAccessible(ResultBox* box) : SpokenTextAccessible(box) {}
 
-QLineEdit* ExpressionAccessible::box() const {
-    return static_cast<QLineEdit*>(widget());
+ResultBox* ExpressionAccessible::box() const {
+    return static_cast<ResultBox*>(widget());
 }
 
 SpokenText ExpressionAccessible::spoken() const {
-    return spokenExpression(faceText(box()->text()));
+    return box()->spoken();
 }
 
 QString ExpressionAccessible::shownText() const {
@@ -164,14 +166,14 @@ std::pair<int, int> ExpressionAccessible::shownLine(int) const {
     return {0, static_cast<int>(box()->text().size())};
 }
 
-ProseAccessible::ProseAccessible(QPlainTextEdit* box) : SpokenTextAccessible(box) {}
+ProseAccessible::ProseAccessible(FixedTextBox* box) : SpokenTextAccessible(box) {}
 
-QPlainTextEdit* ProseAccessible::box() const {
-    return static_cast<QPlainTextEdit*>(widget());
+FixedTextBox* ProseAccessible::box() const {
+    return static_cast<FixedTextBox*>(widget());
 }
 
 SpokenText ProseAccessible::spoken() const {
-    return spokenProse(faceText(shownText()));
+    return box()->spoken();
 }
 
 QString ProseAccessible::shownText() const {

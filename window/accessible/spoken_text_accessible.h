@@ -10,8 +10,8 @@
 
 #include <utility>
 
-class QLineEdit;
-class QPlainTextEdit;
+class FixedTextBox;
+class ResultBox;
 
 // A read-only text as assistive technology sees it: the shown text in words,
 // one attribute run long (Qt's own interface gives every character a run of
@@ -67,7 +67,7 @@ class SpokenTextAccessible : public QAccessibleWidget, public QAccessibleTextInt
 // The result box: the expression in words, "9 минус 6 плюс 1 равно на 4".
 class ExpressionAccessible : public SpokenTextAccessible {
   public:
-    explicit ExpressionAccessible(QLineEdit* box);
+    explicit ExpressionAccessible(ResultBox* box);
 
   protected:
     SpokenText spoken() const override;
@@ -81,14 +81,14 @@ class ExpressionAccessible : public SpokenTextAccessible {
     std::pair<int, int> shownLine(int) const override;
 
   private:
-    QLineEdit* box() const;
+    ResultBox* box() const;
 };
 
 // A fixed text, its signs in words: "a1 плюс a2", "от 1 до 10". Its lines
 // are the lines shown, as a screen reader reads them one by one.
 class ProseAccessible : public SpokenTextAccessible {
   public:
-    explicit ProseAccessible(QPlainTextEdit* box);
+    explicit ProseAccessible(FixedTextBox* box);
 
   protected:
     SpokenText spoken() const override;
@@ -102,5 +102,5 @@ class ProseAccessible : public SpokenTextAccessible {
     std::pair<int, int> shownLine(int offset) const override;
 
   private:
-    QPlainTextEdit* box() const;
+    FixedTextBox* box() const;
 };

@@ -1,0 +1,44 @@
+// SPDX-FileCopyrightText: 2026 The Kvelmor developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Focus and fitting to the screen: where the focus goes when its control
+// goes away, and how the window meets the screen it is shown on.
+
+// Where the focus goes when its control is hidden or disabled: on to the
+// next control that takes it, as in the window.
+function keepFocus(focused) {
+  const gone = (e) => e.closest('[hidden]') || e.tabIndex < 0 || e.disabled;
+  if (!focused || focused === document.body || !win.contains(focused) || !gone(focused)) return;
+  const stops = [...win.querySelectorAll('[tabindex="0"], button')].filter((e) => !gone(e));
+  const all = [...win.querySelectorAll('[role], button')];
+  const after = stops.find((e) => all.indexOf(e) > all.indexOf(focused)) || stops[0];
+  if (after) after.focus();
+}
+
+// The window at its own size where it fits, pixel for pixel as the
+// program's; scaled up to the width of a touch screen, so that a finger
+// finds its rows; and where it does not fit, its controls laid out for a
+// finger one below the other, in the order they are read.
+function fitter(face, { sharpen }) {
+  const stage = $('stage');
+  const help = $('help-open');
+  const touch = matchMedia('(pointer: coarse)');
+  const fit = () => {
+    const width = document.documentElement.clientWidth;
+    const narrow = width < face.width;
+    const scale = !narrow && touch.matches ? width / face.width : 1;
+    document.body.classList.toggle('narrow', narrow);
+    document.body.classList.toggle('wide', !narrow);
+    win.style.transform = scale !== 1 ? `scale(${scale})` : '';
+    stage.style.width = narrow ? '' : `${face.width * scale}px`;
+    stage.style.height = narrow ? '' : `${face.height * scale}px`;
+    // The help's own control where there is room for it beside the window,
+    // so that the window keeps every pixel of the screen it fills.
+    help.hidden = !narrow && !touch.matches && innerHeight < face.height + 2 * help.offsetHeight;
+    sharpen();
+  };
+  fit();
+  addEventListener('resize', fit);
+  touch.addEventListener('change', fit);
+}
