@@ -123,6 +123,12 @@ void writeControl(Json& json, const ControlFace& each) {
     json.key("accessibleName");
     text(json, control.accessibleName);
     json.key("container").string(control.container ? controlName(*control.container) : "");
+    // For a caption, the control it names; none for the title.
+    if (control.kind == ControlKind::caption) {
+        const auto named = std::ranges::find(controls(), std::optional(control.id),
+                                             [](const Control& other) { return captionOf(other.id); });
+        json.key("names").string(named == controls().end() ? "" : controlName(named->id));
+    }
     json.key("hidden").boolean(control.hidden);
     if (!each.text.shown.empty()) {
         json.key("text");

@@ -16,6 +16,29 @@ const Items designWeights{"1", "6", "9"};
 
 } // namespace
 
+// The design-time state, before the window loads: each list's items and
+// whether it is sorted, shown and enabled.
+TEST(StartUp, designTimeStateIsTheDesigned) {
+    struct Designed {
+        Items items;
+        bool sorted;
+        bool enabled;
+    };
+    const Designed designed[] = {{designWeights, false, true},
+                                 {designWeights, false, true},
+                                 {{}, false, true},
+                                 {{"2", "3", "4", "5", "7", "8"}, true, true},
+                                 {designWeights, true, false}};
+    const FormState state;
+    for (std::int16_t i = 0; i < FormState::listCount; ++i) {
+        EXPECT_EQ(itemsOf(state, i), designed[i].items) << "List1(" << i << ")";
+        EXPECT_EQ(state.List1(i).Sorted(), designed[i].sorted) << "List1(" << i << ")";
+        EXPECT_EQ(state.List1(i).Enabled(), designed[i].enabled) << "List1(" << i << ")";
+        EXPECT_TRUE(state.List1(i).Visible()) << "List1(" << i << ")";
+    }
+    EXPECT_EQ(state.Text2(0).Text, "");
+}
+
 TEST(StartUp, loadLeavesTheMeasuringState) {
     const FormState state = loadedState();
     EXPECT_EQ(itemsOf(state, leftPan), designWeights);
@@ -208,7 +231,10 @@ TEST(Choosing, measuringAfterChoosingFillsThePansSorted) {
     EXPECT_TRUE(selectMode(state, measuring));
     EXPECT_EQ(itemsOf(state, leftPan), (Items{"3", "5", "9"}));
     EXPECT_EQ(itemsOf(state, rightPan), (Items{"3", "5", "9"}));
+    // Both choice lists and their captions go out of sight.
     EXPECT_FALSE(state.List1(availableList).Visible());
+    EXPECT_FALSE(state.List1(selectedList).Visible());
+    EXPECT_FALSE(state.Label1(availableCaption).Visible);
     EXPECT_FALSE(state.Label1(selectedCaption).Visible);
     // Selecting the mode already selected raises nothing.
     EXPECT_FALSE(selectMode(state, measuring));

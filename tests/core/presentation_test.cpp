@@ -30,6 +30,7 @@ struct Placement {
     std::optional<Rgb> background;
     int tabIndex;
     std::u16string_view caption;
+    std::u16string_view accessibleName = u""; // what a screen reader calls it, if not its caption
 };
 
 using A = ControlArray;
@@ -46,20 +47,20 @@ const Placement designed[] = {
     {"Label1(3)", {A::Label1, 3}, {1680, 2760, 2295, 375}, caption, 11, u"Измервана маса"},
     {"Label1(4)", {A::Label1, 4}, {4560, 2040, 975, 375}, caption, 18, u"Налични"},
     {"Label1(5)", {A::Label1, 5}, {5640, 2040, 975, 375}, caption, 19, u"Избрани"},
-    {"List1(0)", {A::List1, 0}, {240, 840, 855, 915}, {}, 3, u""},
-    {"List1(1)", {A::List1, 1}, {4560, 840, 855, 915}, {}, 5, u""},
-    {"List1(2)", {A::List1, 2}, {240, 2040, 855, 630}, {}, 7, u""},
-    {"List1(3)", {A::List1, 3}, {4560, 2400, 975, 1200}, {}, 16, u""},
-    {"List1(4)", {A::List1, 4}, {5640, 2400, 975, 1200}, {}, 17, u""},
+    {"List1(0)", {A::List1, 0}, {240, 840, 855, 915}, {}, 3, u"", u"Ляво"},
+    {"List1(1)", {A::List1, 1}, {4560, 840, 855, 915}, {}, 5, u"", u"Дясно"},
+    {"List1(2)", {A::List1, 2}, {240, 2040, 855, 630}, {}, 7, u"", u"Поставени тежести"},
+    {"List1(3)", {A::List1, 3}, {4560, 2400, 975, 1200}, {}, 16, u"", u"Налични"},
+    {"List1(4)", {A::List1, 4}, {5640, 2400, 975, 1200}, {}, 17, u"", u"Избрани"},
     {"Frame1", {A::Frame1}, {5640, 840, 1575, 975}, Rgb{192, 192, 255}, 13, u"Режим"},
     {"Option1(0)", {A::Option1, 0}, {120, 240, 1335, 285}, Rgb{255, 192, 255}, 14, u"Измерва"},
     {"Option1(1)", {A::Option1, 1}, {120, 600, 1335, 285}, Rgb{255, 192, 255}, 15, u"Избира"},
-    {"Picture1", {A::Picture1}, {1320, 600, 2985, 2055}, {}, 12, u""},
+    {"Picture1", {A::Picture1}, {1320, 600, 2985, 2055}, {}, 12, u"", u"Везна с тежести"},
     {"Command1(0)", {A::Command1, 0}, {120, 2760, 1095, 375}, Rgb{128, 255, 128}, 8, u"Изчисли"},
     {"Command1(1)", {A::Command1, 1}, {120, 3240, 1095, 375}, Rgb{255, 128, 128}, 6, u"Изчисти"},
-    {"Text2(0)", {A::Text2, 0}, {1320, 3120, 3015, 495}, {}, 4, u""},
-    {"Text1(0)", {A::Text1, 0}, {120, 3720, 6735, 1335}, {}, 0, u""},
-    {"Text1(1)", {A::Text1, 1}, {600, 3960, 6735, 1815}, {}, 1, u""},
+    {"Text2(0)", {A::Text2, 0}, {1320, 3120, 3015, 495}, {}, 4, u"", u"Измервана маса"},
+    {"Text1(0)", {A::Text1, 0}, {120, 3720, 6735, 1335}, {}, 0, u"", u"Условие на задачата"},
+    {"Text1(1)", {A::Text1, 1}, {600, 3960, 6735, 1815}, {}, 1, u"", u"Мисъл"},
 };
 
 class Layout : public testing::TestWithParam<Placement> {};
@@ -72,6 +73,7 @@ TEST_P(Layout, eachControlStandsWhereDesignedWithItsCaption) {
     EXPECT_EQ(control.background, designed.background);
     EXPECT_EQ(control.tabIndex, designed.tabIndex);
     EXPECT_EQ(toUtf8(control.caption), toUtf8(designed.caption));
+    EXPECT_EQ(toUtf8(control.accessibleName), toUtf8(designed.accessibleName));
     // Every control a screen reader can reach says what it is.
     EXPECT_FALSE(control.caption.empty() && control.accessibleName.empty());
 }
@@ -103,8 +105,20 @@ TEST(Layout, theWindowAndItsControlsAsAWhole) {
     EXPECT_EQ(captionOf({A::List1, 1}), (ControlId{A::Label1, 2}));
     EXPECT_EQ(captionOf({A::Text2, 0}), (ControlId{A::Label1, 3}));
     EXPECT_EQ(captionOf({A::List1, 2}), std::nullopt);
+    // Laid out one below the other: the title first, then the focus order
+    // with each caption just before the control it names.
+    const std::vector<std::string> column{"Label1(0)", "Text1(0)",    "Text1(1)",   "Label1(1)",
+                                          "List1(0)",  "Label1(3)",   "Text2(0)",   "Label1(2)",
+                                          "List1(1)",  "Command1(1)", "List1(2)",   "Command1(0)",
+                                          "Picture1",  "Frame1",      "Option1(0)", "Option1(1)",
+                                          "Label1(4)", "List1(3)",    "Label1(5)",  "List1(4)"};
+    std::vector<std::string> read;
+    for (const ControlId id : readingOrder())
+        read.push_back(controlName(id));
+    EXPECT_EQ(read, column);
     SKIP_UNLESS_CATCHABLE();
     EXPECT_THROW(controlById({A::List1, 5}), std::out_of_range);
+    EXPECT_THROW((face()[ControlId{A::Label1, 6}]), std::out_of_range);
 }
 
 // The fixed texts as stored, against the lines they must hold, blanks and all.
@@ -343,6 +357,7 @@ const Reading readings[] = {
     {"negativeNumbers", false, u"комбинации: -16, -14, 1, 2, 3, 14, 15,16.",
      u"комбинации: минус 16, минус 14, 1, 2, 3, 14, 15, 16.", u"минус 14", 17},
     {"hyphenatedWordsStay", false, u"най-малката; On-Click", u"най-малката; On-Click", u"-", 3},
+    {"aRangeLeftOpen", false, u"[1..10 и [1..] остават", u"[1..10 и [1..] остават", u"[1..]", 9},
 };
 
 class Readings : public testing::TestWithParam<Reading> {};
@@ -376,6 +391,8 @@ TEST(Speech, aTextIsReadToItsEndsAndNoFurther) {
     const std::u16string_view smile = u"a\xd83d\xde00";
     EXPECT_EQ(toUtf8(smile.substr(0, 2)), "a\xef\xbf\xbd");
     EXPECT_EQ(toUtf8(smile), "a\xf0\x9f\x98\x80");
+    // The first character past the surrogates is a character of its own.
+    EXPECT_EQ(toUtf8(u"\xe000"), "\xee\x80\x80");
 }
 
 // The view a front end draws: each list with its items as shown and said,
@@ -425,13 +442,35 @@ TEST(View, theFaceIsTheWindowsForEveryFrontEnd) {
     EXPECT_EQ(toUtf8(title.caption.spoken.text), "Логика, везна и комбинации от тежести ");
     EXPECT_EQ((made[{A::Command1, 1}]).caption.shown, u"Изчисти");
     EXPECT_EQ(toUtf8(made.helpTitle), "Помощ");
-    EXPECT_EQ(made.help.size(), 7u);
-    // Each row of the help is one sentence for the ear, with no mark read aloud.
-    for (const HelpRow& row : made.help) {
-        const std::string said = toUtf8(row.spoken);
-        EXPECT_TRUE(said.ends_with(".")) << said;
-        EXPECT_FALSE(std::regex_search(said, std::regex(":|;| - |\\+"))) << said;
+    EXPECT_EQ(toUtf8(made.helpClose), "Затвори");
+    EXPECT_EQ(toUtf8(made.helpButton), "Помощ (F1)");
+    EXPECT_EQ(toUtf8(made.failureTitle), "Грешка при изпълнение");
+    EXPECT_EQ(toUtf8(made.failureButton), "OK");
+    // Every key the window answers, shown as the keys and what they do, and
+    // said as one sentence with no mark read aloud.
+    const std::array<std::array<const char*, 3>, 7> rows{{
+        {"Tab, Shift+Tab", "преминават към следващата или към предишната контрола",
+         "Tab и Shift Tab преминават към следващата или към предишната контрола."},
+        {"Стрелки, Home, End, Page Up, Page Down",
+         "в блюдо поставят тежестта, до която стигат; в Налични я избират",
+         "Стрелките, Home, End, Page Up и Page Down в блюдо поставят тежестта, до която стигат, "
+         "а в списъка Налични я избират."},
+        {"Интервал, Enter", "натиска бутона, на който е фокусът",
+         "Интервал или Enter натиска бутона, на който е фокусът."},
+        {"Стрелки в Режим", "избират режим", "Стрелките в рамката Режим избират режим."},
+        {"F2", "казва цялото състояние на упражнението",
+         "F2 казва цялото състояние на упражнението."},
+        {"F1", "отваря тази помощ", "F1 отваря тази помощ."},
+        {"Escape", "затваря помощта", "Escape затваря помощта."},
+    }};
+    ASSERT_EQ(made.help.size(), rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        EXPECT_EQ(toUtf8(made.help[i].keys), rows[i][0]);
+        EXPECT_EQ(toUtf8(made.help[i].action), rows[i][1]);
+        EXPECT_EQ(toUtf8(made.help[i].spoken), rows[i][2]);
+        EXPECT_FALSE(std::regex_search(rows[i][2], std::regex(":|;| - |\\+"))) << rows[i][2];
     }
+    EXPECT_EQ(toUtf8(made.help[4].line()), "F2 — казва цялото състояние на упражнението");
 }
 
 struct KeyCase {

@@ -57,7 +57,11 @@ export async function serve() {
 
 // Opens the page at this address in a new tab of its own and waits until it
 // takes input; collects what the page logs as errors and every request.
-export async function open(browser, url, { width = 494, height = 345, scale = 1, touch = false, before } = {}) {
+// A phone or tablet (mobile) has a touch screen and lays the page out for
+// its own width.
+export async function open(browser, url, {
+  width = 494, height = 345, scale = 1, touch = false, mobile = false, before,
+} = {}) {
   const context = await browser.createBrowserContext();
   const tab = await context.newPage();
   const errors = [];
@@ -65,7 +69,7 @@ export async function open(browser, url, { width = 494, height = 345, scale = 1,
   tab.on('console', (message) => { if (message.type() === 'error') errors.push(message.text()); });
   tab.on('pageerror', (error) => errors.push(String(error)));
   tab.on('request', (request) => requests.push(request.url()));
-  await tab.setViewport({ width, height, deviceScaleFactor: scale, hasTouch: touch });
+  await tab.setViewport({ width, height, deviceScaleFactor: scale, hasTouch: touch || mobile, isMobile: mobile });
   if (before) await tab.evaluateOnNewDocument(before);
   await tab.goto(url);
   await tab.waitForSelector('body.ready, #unsupported:not([hidden])');
@@ -111,9 +115,9 @@ export async function clickItem(tab, index, text) {
 
 export const click = (tab, name) => tab.click(`#${name.replace(/[()]/g, '')}`);
 
-export async function until(tab, test, what) {
+export async function until(tab, test, what, ...args) {
   try {
-    await tab.waitForFunction(test, { timeout: 5000 });
+    await tab.waitForFunction(test, { timeout: 5000 }, ...args);
   } catch {
     throw new Error(`${what} did not happen`);
   }

@@ -54,6 +54,21 @@ for (const [where, engine, url] of [['in Chromium, from a file', browser, fileUr
     await tab.keyboard.press('Enter');
     state = await shown(tab);
     expectEqual([state.lists[2].items, state.result], [['9', '-1'], '9 - 1 = 8'], 'by keys');
+    // F2 says the whole state where the focus is, F1 opens the help over
+    // it, and Escape gives the focus back; the exercise is untouched.
+    await tab.focus('#List11');
+    await tab.keyboard.press('F2');
+    await until(tab, () => [...document.querySelectorAll('[aria-live]')].some((e) => e.textContent
+      .startsWith('В лявото блюдо е 9, в дясното е 1. Можете да поставите тежестта 6. 9 минус 1 е равно на 8.')),
+    'the whole state being said');
+    await tab.keyboard.press('F1');
+    const help = await tab.$eval('#help', (d) => [d.open, d.querySelector('h1').textContent,
+      d.querySelectorAll('li').length, document.activeElement.id]);
+    expectEqual(help, [true, 'Помощ', 7, 'help-close'], 'the help');
+    await tab.keyboard.press('Escape');
+    expectEqual(await tab.$eval('#help', (d) => [d.open, document.activeElement.id]), [false, 'List11'],
+      'the help closed, the focus back');
+    expectEqual((await shown(tab)).lists[2].items, ['9', '-1'], 'the exercise after the help');
     expectEqual(errors, [], 'errors the page logged');
     // Nothing is fetched but the page; over http, its manifest and service worker.
     const others = requests.filter((r) => r !== url && !r.startsWith('data:') &&
@@ -171,6 +186,8 @@ await check('what a screen reader is given', async () => {
   const instructions = text(named('textbox', 'Условие на задачата'));
   if (!instructions.includes('от 1 до 10') || instructions.includes('[1..10]'))
     throw new Error('the instructions are not read for the ear');
+  expectEqual(named('main', 'Философия, Логика, везна и тежести')?.description, 'Натиснете F1 за помощ.',
+    'the main region, with the help told');
   const live = await tab.$eval('#spoken', (s) => s.getAttribute('aria-live'));
   expectEqual(live, 'polite', 'the live region');
   // axe-core, measuring and choosing, finds nothing wrong.
@@ -180,6 +197,8 @@ await check('what a screen reader is given', async () => {
   expectEqual(await audit(), [], 'axe-core\'s violations while measuring');
   await click(tab, 'Option1(1)');
   expectEqual(await audit(), [], 'axe-core\'s violations while choosing');
+  await tab.keyboard.press('F1');
+  expectEqual(await audit(), [], 'axe-core\'s violations with the help open');
   await context.close();
 });
 
@@ -248,6 +267,68 @@ for (const [what, before, says] of failures) {
     await context.close();
   });
 }
+
+// High contrast drops backgrounds and shadows: each control the pupil
+// sees keeps a line all round it in the system's colours, found in the
+// picture; the focused one a ring in the highlight colour; the photograph
+// stays.
+await check('every control keeps its outline in high contrast', async () => {
+  const { tab, context } = await open(browser, fileUrl(), { scale: 2 });
+  await (await tab.createCDPSession()).send('Emulation.setEmulatedMedia',
+    { features: [{ name: 'forced-colors', value: 'active' }] });
+  await click(tab, 'Option1(1)');
+  await tab.focus('#List13');
+  const png = await tab.screenshot({ encoding: 'base64' });
+  const found = await tab.evaluate(async (data) => {
+    const image = new Image();
+    image.src = `data:image/png;base64,${data}`;
+    await image.decode();
+    const canvas = document.createElement('canvas');
+    [canvas.width, canvas.height] = [image.width, image.height];
+    const context2d = canvas.getContext('2d');
+    context2d.drawImage(image, 0, 0);
+    const { data: pixels, width } = context2d.getImageData(0, 0, image.width, image.height);
+    const scale = image.width / innerWidth;
+    const rgba = (css) => {
+      const [r, g, b, a = 1] = css.match(/[\d.]+/g).map(Number);
+      return [[r, g, b], a];
+    };
+    const [canvasColour] = rgba(getComputedStyle(document.body).backgroundColor);
+    // The highlight as drawn over the background, which it may let show through.
+    const highlight = (() => {
+      const probe = document.createElement('div');
+      probe.style.color = 'Highlight';
+      document.body.append(probe);
+      const [colour, alpha] = rgba(getComputedStyle(probe).color);
+      probe.remove();
+      return colour.map((v, k) => alpha * v + (1 - alpha) * canvasColour[k]);
+    })();
+    const at = (x, y) => {
+      const i = (Math.round(y * scale) * width + Math.round(x * scale)) * 4;
+      return [pixels[i], pixels[i + 1], pixels[i + 2]];
+    };
+    const same = (a, b) => a.every((v, k) => Math.abs(v - b[k]) < 40);
+    // The share of points along each edge, a pixel within it, that are
+    // not the background, and whether the focus shows as the highlight.
+    const controls = [...document.querySelectorAll('#window .control')]
+      .filter((e) => e.getClientRects().length && !e.classList.contains('frame'));
+    return controls.map((element) => {
+      const r = element.getBoundingClientRect();
+      const points = [];
+      for (let x = r.left + 2; x < r.right - 2; x += 2) points.push([x, r.top + 0.5], [x, r.bottom - 0.6]);
+      for (let y = r.top + 2; y < r.bottom - 2; y += 2) points.push([r.left + 0.5, y], [r.right - 0.6, y]);
+      const drawn = points.filter(([x, y]) => !same(at(x, y), canvasColour)).length / points.length;
+      const ringed = points.filter(([x, y]) => same(at(x, y), highlight)).length / points.length;
+      return { id: element.id, drawn, ringed };
+    });
+  }, png);
+  const missing = found.filter((f) => f.drawn < 0.9).map((f) => `${f.id} ${f.drawn.toFixed(2)}`);
+  expectEqual(missing, [], 'controls without an outline');
+  expectEqual(found.filter((f) => f.ringed > 0.9).map((f) => f.id), ['List13'], 'the focus ring');
+  const photo = await tab.$eval('#Picture1 img', (i) => [i.complete, i.naturalWidth > 0, getComputedStyle(i).display]);
+  expectEqual(photo, [true, true, 'block'], 'the photograph');
+  await context.close();
+});
 
 await check('sharp on a fine screen', async () => {
   const { tab, context } = await open(browser, fileUrl(), { scale: 2 });

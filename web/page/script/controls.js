@@ -392,6 +392,11 @@ function buildWindow(face, { act, rowForKey }) {
       case 'frame': buildFrame(control, element); break;
       case 'caption':
         words(element, control.caption);
+        // The caption that names no control is the title of the whole.
+        if (!control.names) {
+          element.setAttribute('role', 'heading');
+          element.setAttribute('aria-level', '1');
+        }
         captions[control.index] = element;
         break;
       case 'list':
