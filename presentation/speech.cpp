@@ -20,6 +20,11 @@ bool isDigit(char16_t c) {
     return c >= u'0' && c <= u'9';
 }
 
+// A Latin or a Cyrillic letter.
+bool isLetter(char16_t c) {
+    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'А' && c <= u'я');
+}
+
 // "2", "2 и 5", "2, 5 и 7": a list as one says it aloud.
 std::u16string spokenList(const std::vector<std::string>& items) {
     std::u16string said;
@@ -214,6 +219,16 @@ SpokenText spokenProse(std::u16string_view shown) {
             for (int k = dots + 2; k < end; ++k)
                 say(shown.substr(k, 1), k);
             i = end;
+        } else if (c == u':' || c == u';' || c == u'(' || c == u')') {
+            // Marks that a synthesizer would say as words are pauses.
+            say(c == u'(' ? u", " : u",", i);
+        } else if (c == u'-' && isLetter(at(i - 1)) && isLetter(at(i + 1))) {
+            // "най-малката", "On-Click": one word to the eye, two to the ear.
+            say(u" ", i);
+        } else if (c == u'т' && at(i + 1) == u'.' && at(i + 2) == u'е' && at(i + 3) == u'.' &&
+                   !isLetter(at(i - 1))) {
+            say(u"тоест", i);
+            i += 3;
         } else {
             say(shown.substr(i, 1), i);
         }

@@ -47,6 +47,8 @@ struct SpokenText {
 SpokenText spokenExpression(std::u16string_view shown);
 
 // Prose as the instructions and the title have it, for the ear: a dash
-// between words is a pause, "a1+a2-a3" is "a1 плюс a2 минус a3", "-16" is
-// "минус 16", "[1..10]" is "от 1 до 10", and "1,6,9" has its blanks.
+// between words is a pause, as are a colon, a semicolon and brackets;
+// "a1+a2-a3" is "a1 плюс a2 минус a3", "-16" is "минус 16", "[1..10]" is
+// "от 1 до 10", "1,6,9" has its blanks, "най-малката" is two words and
+// "т.е." is "тоест".
 SpokenText spokenProse(std::u16string_view shown);

@@ -27,6 +27,12 @@ HelpDialog::HelpDialog(QWidget* window) : QDialog(window), rows_(new QListWidget
     setWindowTitle(qtText(face().helpTitle));
     setFont(windowFont());
     rows_->setAccessibleName(qtText(face().helpTitle));
+    // Read whole as the help opens, after the list's name; the arrows then
+    // read one row at a time.
+    QStringList sentences;
+    for (const HelpRow& row : face().help)
+        sentences << qtText(row.spoken);
+    rows_->setAccessibleDescription(sentences.join(u' '));
     rows_->setWordWrap(true);
     rows_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     rows_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -54,6 +60,5 @@ HelpDialog::HelpDialog(QWidget* window) : QDialog(window), rows_(new QListWidget
         height += item->sizeHint().height();
     }
     rows_->setFixedSize(width, height);
-    rows_->setCurrentRow(0);
     rows_->setFocus();
 }

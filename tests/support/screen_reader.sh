@@ -100,11 +100,36 @@ press_and_listen() { # press_and_listen KEY...
     done
 }
 
+# What Orca has said so far, one phrase a line.
+said_so_far() {
+    grep -a 'SPEECH OUTPUT:' "$work/orca.out" 2>/dev/null | sed "s/^.*SPEECH OUTPUT: '//; s/' *{.*$//"
+}
+
+# Waits, at most 30 seconds, until Orca has said a phrase with this in it.
+await_phrase() { # await_phrase TEXT
+    for _ in $(seq 300); do
+        said_so_far | grep -qF -- "$1" && { await_silence; return 0; }
+        sleep 0.1
+    done
+    fail "Orca did not say: $1"
+}
+
+# Presses the key until Orca says the phrase, at most three times: where a
+# browser leaves the focus as a page loads is its own affair, and Orca's.
+press_until() { # press_until TEXT KEY
+    local before
+    for _ in 1 2 3; do
+        before=$(said_so_far | wc -l)
+        press_and_listen "$2"
+        said_so_far | tail -n +"$((before + 1))" | grep -qF -- "$1" && return 0
+    done
+    fail "$2, pressed three times, did not reach: $1"
+}
+
 # Ends Orca and writes what it said (spoken), what espeak-ng was asked to say
-# (synthesized) and the braille lines (braille) into the work folder. A
-# pattern given is of lines that Orca says of its own, where marks may be.
+# (synthesized) and the braille lines (braille) into the work folder; fails
+# where the synthesizer was asked to say one of our marks as a word.
 stop_hearing() {
-    local own=${1:-^$}
     # Orca handles the signal once an event wakes it; a key press is one.
     kill -INT "$orca"
     xdotool key shift
@@ -122,9 +147,11 @@ stop_hearing() {
     sed 's/^/    /' "$work/spoken"
     echo "espeak-ng was asked to say:"
     sed 's/^/    /' "$work/synthesized"
-    # Marks read aloud as words a pupil would hear in the middle of arithmetic.
+    # Marks read aloud as words a pupil would hear in the middle of arithmetic
+    # or of the instructions. Orca's own quotation marks round the page's
+    # title, as it says that the page has loaded, are not ours.
     local marks
-    marks=$(grep -n 'двоеточие\|тире' "$work/synthesized" | grep -v -- "$own")
+    marks=$(grep -n 'двоеточие\|тире\|скоба\|точка и запетая\| точка ' "$work/synthesized")
     [ -z "$marks" ] || fail "the synthesizer was asked to say marks: $marks"
 }
 
@@ -139,13 +166,24 @@ in_order() { # in_order spoken|synthesized|braille PHRASE...
     done
 }
 
-told() { # told TIMES SENTENCE...: Orca said each this many times
+told() { # told TIMES SENTENCE...: Orca said each this many times, as a phrase of its own
     local times=$1 sentence count
     shift
     for sentence in "$@"; do
-        count=$(grep -cF -- "$sentence" "$work/spoken")
+        # Blanks at a phrase's end, the page's unheard one among them, do not count.
+        count=$(sed 's/[[:space:]]*$//; s/\xc2\xa0$//' "$work/spoken" | grep -cxF -- "$sentence")
         [ "$count" -eq "$times" ] || fail "Orca said $count times, not $times: $sentence"
     done
+}
+
+# Said right after the window's name each time Orca names the window, as
+# its description, and at no other time.
+said_with_the_window() { # said_with_the_window SENTENCE
+    local counts
+    counts=$(awk -v s="$1" '$0 == s { all++; if (previous ~ /Логика, везна и тежести рамка/) with++ }
+        { previous = $0 } END { print all + 0, with + 0 }' "$work/spoken")
+    [ "${counts% *}" -ge 1 ] && [ "${counts% *}" = "${counts#* }" ] ||
+        fail "said $1 (times, with the window's name): $counts"
 }
 
 # Sound, not silence: samples well above the noise floor.

@@ -18,8 +18,9 @@ start_virtual_display() {
     export DISPLAY=:$(cat "$1/display")
 }
 
-# The program's window, by its title. xwininfo writes a Bulgarian title as
-# it is only in a UTF-8 locale. Once, under load, a query of the tree went
+# The program's window, or the page's, by its title, which the page writes
+# with a comma for the dash. xwininfo writes a Bulgarian title as it is only
+# in a UTF-8 locale. Once, under load, a query of the tree went
 # unanswered for minutes, until another client came: a query is given up
 # after five seconds and asked again.
 window_id() {
@@ -27,13 +28,13 @@ window_id() {
     for _ in 1 2 3; do
         tree=$(LC_ALL=C.UTF-8 timeout 5 xwininfo -root -tree) && break
     done
-    awk '/Философия - Логика, везна и тежести/ { print $1; exit }' <<<"$tree"
+    awk '/Логика, везна и тежести/ { print $1; exit }' <<<"$tree"
 }
 
 # Waits up to ten seconds, or as many as given, for the program's window to be mapped.
 wait_for_window() {
     for _ in $(seq $((${1:-10} * 10))); do
-        [[ "$(LC_ALL=C.UTF-8 timeout 5 xwininfo -root -tree 2>/dev/null)" == *'Философия - Логика, везна и тежести'* ]] &&
+        [[ "$(LC_ALL=C.UTF-8 timeout 5 xwininfo -root -tree 2>/dev/null)" == *'Логика, везна и тежести'* ]] &&
             return 0
         sleep 0.1
     done

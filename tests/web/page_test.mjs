@@ -64,7 +64,7 @@ for (const [where, engine, url] of [['in Chromium, from a file', browser, fileUr
     await tab.keyboard.press('F1');
     const help = await tab.$eval('#help', (d) => [d.open, d.querySelector('h1').textContent,
       d.querySelectorAll('li').length, document.activeElement.id]);
-    expectEqual(help, [true, 'Помощ', 7, 'help-close'], 'the help');
+    expectEqual(help, [true, 'Помощ', 7, 'help'], 'the help');
     await tab.keyboard.press('Escape');
     expectEqual(await tab.$eval('#help', (d) => [d.open, document.activeElement.id]), [false, 'List11'],
       'the help closed, the focus back');

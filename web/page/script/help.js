@@ -28,8 +28,11 @@ function buildHelp(help, { tellState }) {
   const open = () => {
     if (dialog.open || document.querySelector('dialog[open]')) return;
     from = document.activeElement;
+    hush();
     dialog.showModal();
-    $('help-close').focus();
+    // The dialog itself takes the focus, so that a screen reader names it
+    // and reads its rows, all the page behind it gone out of reach.
+    dialog.focus();
   };
   dialog.addEventListener('close', () => {
     if (from && from.isConnected) from.focus();

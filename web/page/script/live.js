@@ -18,3 +18,9 @@ function say(sentence) {
   speakers[speaker].textContent = speaker ? `${sentence}\u00a0` : sentence;
   speaker = 1 - speaker;
 }
+
+// Both regions emptied, so that nothing said before is said again when
+// the page behind a dialog comes back into a screen reader's reach.
+function hush() {
+  for (const region of speakers) region.textContent = '';
+}

@@ -77,6 +77,9 @@ async function startUp() {
     navigator.serviceWorker.register('kvelmor-sw.js').catch(() => {});
   }
   win.querySelector('[role=textbox]')?.focus({ preventScroll: true });
+  // How to get help, said once as the page is ready, as the window says it
+  // with its name.
+  say(face.description);
 }
 
 startUp().catch((error) => {
