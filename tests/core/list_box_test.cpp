@@ -81,6 +81,7 @@ TEST(ListBox, failingOperationsRaiseRunTimeErrors) {
     EXPECT_THROW(pan.RemoveItem(1), RuntimeError);
     EXPECT_THROW(pan.RemoveItem(-1), RuntimeError);
     EXPECT_THROW(pan.setListIndex(1), RuntimeError);
+    EXPECT_THROW(pan.setListIndex(-2), RuntimeError);
     try {
         ListBox().RemoveItem(0);
         FAIL() << "removing from an empty list must fail";
