@@ -4,7 +4,8 @@
 
 // The page's size, and its time from navigation to taking input in headless
 // Chromium against a page that shows one caption in the same font, measured
-// in the same run, alternating, as medians over many loads.
+// in the same run, alternating, as medians over many loads; and each step of
+// the page's own start-up, from the marks the page sets.
 //   node bench/page_startup.mjs [build/web/page/kvelmor.html [LOADS]]
 // (run with tests/web's node_modules, which scripts/test installs)
 import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
@@ -44,9 +45,21 @@ await tab.evaluateOnNewDocument(() => {
     }
   }).observe(document, { attributes: true, subtree: true, childList: true });
 });
+// Where the page's own start-up goes, step by step, from the marks it sets.
+const steps = {};
 const time = async (file) => {
   await tab.goto(`file://${file}`);
   await tab.waitForFunction(() => window.readyAt !== undefined);
+  if (file === page) {
+    await tab.waitForFunction(() => performance.getEntriesByName('kvelmor:started').length);
+    const marks = await tab.evaluate(() => {
+      const nav = performance.getEntriesByType('navigation')[0];
+      return [['file read', nav.responseEnd],
+        ...performance.getEntriesByType('mark').map((m) => [m.name.replace('kvelmor:', ''), m.startTime]),
+        ['page read', nav.domContentLoadedEventStart]];
+    });
+    for (const [name, at] of marks) (steps[name] ??= []).push(at);
+  }
   return tab.evaluate(() => window.readyAt);
 };
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
@@ -59,5 +72,13 @@ for (let i = 0; i < loads; ++i) {
 await browser.close();
 rmSync(work, { recursive: true, force: true });
 const [a, b] = [median(own), median(base)];
+// The steps in the order they come, each with the time since the one before.
+const stepsInOrder = Object.entries(steps).map(([name, at]) => [name, median(at)]).filter(([, at]) => at > 0)
+  .sort((x, y) => x[1] - y[1]);
+let before = 0;
+for (const [name, at] of stepsInOrder) {
+  console.log(`  ${name.padEnd(10)} at ${at.toFixed(1).padStart(6)} ms (+${(at - before).toFixed(1)})`);
+  before = at;
+}
 console.log(`ready for input: median ${a.toFixed(1)} ms, one caption ${b.toFixed(1)} ms, ` +
   `ratio ${(a / b).toFixed(2)} (goal 1.3 at most), over ${loads} loads each`);

@@ -215,6 +215,7 @@ await check('a run-time error ends the exercise with its report', async () => {
       };
     },
   });
+  await tab.waitForFunction(() => window.kvelmorCore);
   await tab.evaluate(() => { try { window.kvelmorCore.kv_step(0, 7, 0); } catch { /* it stopped */ } });
   const dialog = await tab.$eval('#failure', (d) => [d.open, d.querySelector('h1').textContent,
     d.querySelector('p').textContent]);
@@ -245,13 +246,15 @@ const failures = [
   ['without WebAssembly', 'delete window.WebAssembly', 'WebAssembly'],
   ['without DecompressionStream', 'delete window.DecompressionStream', 'WebAssembly'],
   ['without replaceChildren', 'delete Element.prototype.replaceChildren', 'WebAssembly'],
-  ['whose core stops as it gives the face', core(`(exports) => {
-    exports.kv_face = () => { throw new WebAssembly.RuntimeError('unreachable'); };
+  ['whose core cannot be compiled',
+    "WebAssembly.compile = () => Promise.reject(new WebAssembly.CompileError('damaged'))", 'WebAssembly'],
+  ['whose core stops as it starts', core(`(exports) => {
+    exports.kv_start = () => { throw new WebAssembly.RuntimeError('unreachable'); };
   }`), 'WebAssembly'],
   ['whose core reports an error as it starts', core(`(exports, imports) => {
     exports.kv_start = () => {
       const report = new TextEncoder().encode('Възникна грешка при старта.');
-      const at = exports.kv_face();
+      const at = exports.kv_step(0, 0, -1);
       new Uint8Array(exports.memory.buffer).set(report, at);
       imports.env.kv_failed(at, report.length);
       throw new WebAssembly.RuntimeError('unreachable');

@@ -39,6 +39,7 @@ const { tab, context, errors } = await open(browser, fileUrl(), {
     };
   },
 });
+await tab.waitForFunction(() => window.kvelmorMemory);
 const cdp = await tab.createCDPSession();
 
 // What must hold after every action, as the page shows it: both pans hold

@@ -26,34 +26,41 @@ const escapeHtml = (text) => text.replace(/&/g, '&amp;').replace(/</g, '&lt;').r
 const core = readFileSync(corePath);
 const { instance } = await WebAssembly.instantiate(core, { env: { kv_failed: () => {} } });
 instance.exports._initialize();
-const faceAt = instance.exports.kv_face();
-const face = JSON.parse(new TextDecoder().decode(
-  new Uint8Array(instance.exports.memory.buffer, faceAt, instance.exports.kv_length())));
+const answer = (at) => new TextDecoder().decode(
+  new Uint8Array(instance.exports.memory.buffer, at, instance.exports.kv_length()));
+// The face, and the view as the exercise starts, go into the page as they
+// are, so that it draws the window at once, while the core compiles.
+const faceJson = answer(instance.exports.kv_face());
+const face = JSON.parse(faceJson);
+const startJson = answer(instance.exports.kv_start());
 // Its title as the ear takes it: a dash would be read as a word.
 const title = face.caption.spoken;
 
 // The script, its parts by role, in one closure: the bridge to the core, the
 // live regions, the controls, focus and fitting, the help, and start-up.
 const parts = ['bridge', 'live', 'controls', 'focus', 'help', 'start'];
+// Lines that are comments alone are left out, the script's source goes
+// with the page.
 const script = `'use strict';\n(() => {\n${parts.map((part) => read(`script/${part}.js`)
-  .replace(/^\/\/ SPDX-[^\n]*\n(\/\/\n)?/gm, '')).join('\n')}})();\n`;
+  .replace(/^[ \t]*\/\/.*\n/gm, '')).join('')}})();\n`;
 
 const style = read('kvelmor.css').replace('@FONT@', dataUri('font/woff2', readFileSync(fontPath)))
   .replace('@FONT_FAMILY@', face.font);
 const webp = (name) => dataUri('image/webp', readFileSync(join(pictureDir, name)));
 const pictures = JSON.stringify({
-  balance: webp('balance.webp'), 'balance@2x': webp('balance@2x.webp'),
+  balance: webp('balance.webp'), 'balance@2x': webp('balance@2x.webp'), icon: png('hamburger.png'),
 });
 const policy = [
   "default-src 'none'", `script-src ${hash(script)} 'wasm-unsafe-eval'`, `style-src ${hash(style)}`,
   "img-src data: 'self'", 'font-src data:', "manifest-src 'self'", "worker-src 'self'", "base-uri 'none'",
 ].join('; ');
 const fill = {
-  CSP: policy, TITLE: escapeHtml(title), ICON: png('hamburger.png'), STYLE: style, SOURCE: sourceArchive,
+  CSP: policy, TITLE: escapeHtml(title), STYLE: style, SOURCE: sourceArchive,
   CORE: readFileSync(gzippedCorePath).toString('base64'), PICTURES: pictures, SCRIPT: script,
+  FACE: faceJson.replace(/<\//g, '<\\/'), STARTED: startJson.replace(/<\//g, '<\\/'),
 };
 const page = read('kvelmor.html').replace(/@([A-Z]+)@/g, (all, name) => fill[name] ?? all);
-for (const name of ['STYLE', 'SCRIPT'])
+for (const name of ['STYLE', 'SCRIPT', 'FACE', 'STARTED'])
   if (fill[name].includes('</')) throw new Error(`the page's ${name.toLowerCase()} may not hold "</"`);
 
 mkdirSync(out, { recursive: true });

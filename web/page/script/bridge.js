@@ -8,17 +8,33 @@
 
 const $ = (id) => document.getElementById(id);
 
-// Begun as soon as the script runs, so that the module compiles while the
-// page builds the window from the face it carries.
-function compileCore() {
+// The page's data that comes after the script, read once it is parsed: the
+// window is drawn before the browser has read through the core and the
+// pictures.
+const parsed = new Promise((resolve) => {
+  if (document.readyState === 'loading') document.addEventListener('DOMContentLoaded', resolve, { once: true });
+  else resolve();
+});
+
+// The photograph at both sizes and the page's icon.
+const pictures = parsed.then(() => JSON.parse($('pictures').textContent));
+
+// Begun as soon as the page is read, so that the module compiles while the
+// pupil sees the window; refused at once by a browser that cannot run it.
+async function compileCore() {
   if (typeof WebAssembly !== 'object' || typeof DecompressionStream !== 'function') {
-    return Promise.reject(new Error('no WebAssembly or DecompressionStream'));
+    throw new Error('no WebAssembly or DecompressionStream');
   }
+  await parsed;
   const base64 = $('core').textContent;
   const packed = Uint8Array.fromBase64 ? Uint8Array.fromBase64(base64.trim())
     : Uint8Array.from(atob(base64), (c) => c.charCodeAt(0));
-  const unpacked = new Blob([packed]).stream().pipeThrough(new DecompressionStream('gzip'));
-  return new Response(unpacked).arrayBuffer().then((bytes) => WebAssembly.compile(bytes));
+  const unpacked = new Response(packed).body.pipeThrough(new DecompressionStream('gzip'));
+  const bytes = await new Response(unpacked).arrayBuffer();
+  performance.mark('kvelmor:unpacked');
+  const compiled = await WebAssembly.compile(bytes);
+  performance.mark('kvelmor:compiled');
+  return compiled;
 }
 
 // The core, instantiated from its compiled module; its calls answer parsed.
@@ -34,7 +50,6 @@ async function connectCore(compiled, stopped) {
   exports._initialize();
   const answer = (pointer) => JSON.parse(text(pointer, exports.kv_length()));
   return {
-    face: () => answer(exports.kv_face()),
     start: () => answer(exports.kv_start()),
     step: (kind, index, row) => answer(exports.kv_step(kind, index, row)),
     tellState: () => answer(exports.kv_tell_state()),

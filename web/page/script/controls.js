@@ -45,7 +45,7 @@ function place(element, control, parent, made) {
   return element;
 }
 
-function buildList(control, element, { act, rowForKey, listKeys }) {
+function buildList(control, element, { act, chooseByKey, listKeys }) {
   const box = element;
   box.setAttribute('role', 'listbox');
   box.setAttribute('aria-label', control.accessibleName);
@@ -105,10 +105,9 @@ function buildList(control, element, { act, rowForKey, listKeys }) {
     const typed = key === other && event.key.length === 1 ? event.key.charCodeAt(0) : 0;
     if (key === other && !typed) return;
     const rowHeight = rows.firstElementChild ? rows.firstElementChild.offsetHeight : 1;
-    const row = rowForKey(index, key, typed, Math.floor(rows.clientHeight / rowHeight));
     // A blank selects nothing, nor scrolls the page.
-    if (key !== other || row >= 0 || event.key === ' ') event.preventDefault();
-    if (row >= 0) act(index, row);
+    if (key !== other || event.key === ' ') event.preventDefault();
+    chooseByKey(index, key, typed, Math.floor(rows.clientHeight / rowHeight), () => event.preventDefault());
   });
   lists[index] = { box, rows, said, bar, selected: -1 };
   box.addEventListener('focus', () => showFocus(lists[index]));
@@ -261,16 +260,20 @@ function drawModes(states) {
   });
 }
 
-function buildPicture(control, frame, { photo: size }) {
+// The picture drawn for the screen's pixels: twice as fine on a fine screen
+// or zoomed in, and where the narrow layout draws it larger, else exactly
+// as the window shows it.
+function buildPicture(control, frame, { photo: size, narrow }) {
   const photo = document.createElement('img');
-  const pictures = JSON.parse($('pictures').textContent);
-  // The picture drawn for the screen's pixels: twice as fine on a fine
-  // screen, zoomed in or drawn larger, else exactly as the window shows it.
+  const larger = matchMedia(narrow);
+  let sizes = null;
   const sharpen = () => {
-    const fine = devicePixelRatio * (photo.getBoundingClientRect().width / size.width || 1) > 1;
-    const source = fine ? pictures['balance@2x'] : pictures.balance;
-    if (photo.getAttribute('src') !== source) photo.src = source;
+    if (sizes) photo.src = devicePixelRatio > 1 || larger.matches ? sizes['balance@2x'] : sizes.balance;
   };
+  pictures.then((read) => {
+    sizes = read;
+    sharpen();
+  });
   const watch = () => {
     matchMedia(`(resolution: ${devicePixelRatio}dppx)`).addEventListener('change', () => {
       sharpen();
@@ -279,11 +282,11 @@ function buildPicture(control, frame, { photo: size }) {
   };
   sharpen();
   watch();
+  larger.addEventListener('change', sharpen);
   photo.width = size.width;
   photo.height = size.height;
   photo.alt = control.accessibleName;
   frame.append(photo);
-  return sharpen;
 }
 
 function buildButton(control, button, { act }) {
@@ -367,8 +370,9 @@ function scrollBar(content) {
 }
 
 // The window and its controls, in the order they are read, which is also
-// the focus order. handlers: act(kind, index, row), rowForKey(...).
-function buildWindow(face, { act, rowForKey }) {
+// the focus order. handlers: act(kind, index, row), and chooseByKey(list,
+// key, typed, rows in sight, found), which selects the row a key leads to.
+function buildWindow(face, { act, chooseByKey }) {
   win.setAttribute('aria-label', face.caption.spoken);
   win.setAttribute('role', 'main');
   win.style.setProperty('--window-width', `${face.width}px`);
@@ -382,7 +386,6 @@ function buildWindow(face, { act, rowForKey }) {
   const read = [...face.controls].sort((a, b) => a.reading - b.reading);
   const elements = {};
   const photo = { width: face.photoWidth, height: face.photoHeight };
-  let sharpen = () => {};
   for (const control of read) {
     const parent = control.container ? elements[control.container] : win;
     const tag = control.kind === 'button' ? 'button' : 'div';
@@ -401,18 +404,17 @@ function buildWindow(face, { act, rowForKey }) {
         break;
       case 'list':
         buildList(control, element, {
-          act: (index, row) => act(selectRow, index, row), rowForKey, listKeys: face.listKeys,
+          act: (index, row) => act(selectRow, index, row), chooseByKey, listKeys: face.listKeys,
         });
         break;
       case 'modeButton': buildMode(control, element, { act: (index) => act(selectMode, index) }); break;
-      case 'picture': sharpen = buildPicture(control, element, { photo }); break;
+      case 'picture': buildPicture(control, element, { photo, narrow: narrowScreen(face) }); break;
       case 'button': buildButton(control, element, { act: (index) => act(pressButton, index) }); break;
       case 'resultBox': result = buildText(control, element); break;
       case 'textBox': buildText(control, element); break;
       default: break;
     }
   }
-  return { sharpen };
 }
 
 // The view of the state the core answers.

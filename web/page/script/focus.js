@@ -16,29 +16,33 @@ function keepFocus(focused) {
   if (after) after.focus();
 }
 
+// A screen narrower than the window, as a media query.
+const narrowScreen = (face) => `(max-width: ${face.width - 0.02}px)`;
+
 // The window at its own size where it fits, pixel for pixel as the
 // program's; scaled up to the width of a touch screen, so that a finger
 // finds its rows; and where it does not fit, its controls laid out for a
-// finger one below the other, in the order they are read.
-function fitter(face, { sharpen }) {
+// finger one below the other, in the order they are read. Nothing here
+// asks the page for a size, so that it is laid out once, as it is drawn.
+function fitter(face) {
   const stage = $('stage');
   const help = $('help-open');
+  const narrow = matchMedia(narrowScreen(face));
   const touch = matchMedia('(pointer: coarse)');
+  // Room below the window for the help's own control.
+  const roomy = matchMedia(`(min-height: ${face.height + 60}px)`);
   const fit = () => {
-    const width = document.documentElement.clientWidth;
-    const narrow = width < face.width;
-    const scale = !narrow && touch.matches ? width / face.width : 1;
-    document.body.classList.toggle('narrow', narrow);
-    document.body.classList.toggle('wide', !narrow);
+    const scale = !narrow.matches && touch.matches ? innerWidth / face.width : 1;
+    document.body.classList.toggle('narrow', narrow.matches);
+    document.body.classList.toggle('wide', !narrow.matches);
     win.style.transform = scale !== 1 ? `scale(${scale})` : '';
-    stage.style.width = narrow ? '' : `${face.width * scale}px`;
-    stage.style.height = narrow ? '' : `${face.height * scale}px`;
+    stage.style.width = narrow.matches ? '' : `${face.width * scale}px`;
+    stage.style.height = narrow.matches ? '' : `${face.height * scale}px`;
     // The help's own control where there is room for it beside the window,
     // so that the window keeps every pixel of the screen it fills.
-    help.hidden = !narrow && !touch.matches && innerHeight < face.height + 2 * help.offsetHeight;
-    sharpen();
+    help.hidden = !narrow.matches && !touch.matches && !roomy.matches;
   };
   fit();
   addEventListener('resize', fit);
-  touch.addEventListener('change', fit);
+  for (const query of [narrow, touch, roomy]) query.addEventListener('change', fit);
 }

@@ -1,22 +1,22 @@
-// SPDX-FileCopyrightText: 2026 The Kvelmor developers
-//
-// SPDX-License-Identifier: GPL-3.0-or-later
-
-// Start-up, and a run-time error: the module compiles while the window is
-// built from the face; then the exercise starts and the page takes input.
-// A failure at any point of start-up says so in Bulgarian instead of
-// leaving a blank page: a browser that cannot run the page is told what it
-// lacks; a run-time error of the core, before or after, gives its report.
+// Start-up, and a run-time error. The window is built and drawn at once
+// from the face and the view of the start that the core gave as the page
+// was made, and takes input from then on; the core compiles meanwhile, and
+// input that comes before it waits for it, in order. A failure at any point
+// of start-up says so in Bulgarian instead of leaving a blank page: a
+// browser that cannot run the page is told what it lacks; a run-time error
+// of the core gives its report, in place of the window if the exercise had
+// not yet started, else as the window's message box gives it.
 
 let ended = false;
+let started = false;
 let face = null;
 
-// The core's run-time error: the exercise ends with its report, as the
-// window's message box ends it, and takes no more input.
+// The core's run-time error: the exercise ends with its report and takes
+// no more input.
 function stopped(report) {
   if (ended) return;
   ended = true;
-  if (!document.body.classList.contains('ready')) {
+  if (!started) {
     unsupported(report);
     return;
   }
@@ -39,18 +39,25 @@ function unsupported(report) {
 
 async function startUp() {
   const compiling = compileCore();
-  const core = await connectCore(await compiling, stopped);
-  face = core.face();
-  document.title = face.caption.spoken;
+  face = JSON.parse($('face').textContent);
+  // Each step of start-up marked, for whoever measures it (bench/page_startup.mjs).
+  performance.mark('kvelmor:face');
+  const { selectRow } = face.actions;
+  let core = null;
+  const waiting = [];
+  const withCore = (use) => {
+    if (ended) return;
+    if (core) use(core);
+    else waiting.push(use);
+  };
   let lastFocus = null;
   // The user's action, as the core takes it: a row selected, a button
   // pressed or a mode selected, by the numbers the core gives them.
-  const act = (kind, index, row = -1) => {
-    if (ended) return;
+  const act = (kind, index, row = -1) => withCore((ready) => {
     lastFocus = document.activeElement;
     let outcome;
     try {
-      outcome = core.step(kind, index, row);
+      outcome = ready.step(kind, index, row);
     } catch (trap) {
       // The core stopped at a run-time error; kv_failed told the page why.
       stopped(String(trap));
@@ -59,15 +66,30 @@ async function startUp() {
     draw(outcome);
     keepFocus(lastFocus);
     if (outcome.ran) say(outcome.announcement);
-  };
-  const built = buildWindow(face, { act, rowForKey: core.rowForKey });
-  buildHelp(face.help, {
-    tellState: () => { if (!ended) say(core.tellState().announcement); },
   });
+  // A key in a list selects the row the core says it leads to; found() is
+  // told at once where the core is already there.
+  const chooseByKey = (index, key, typed, rows, found) => withCore((ready) => {
+    const row = ready.rowForKey(index, key, typed, rows);
+    if (row < 0) return;
+    found();
+    act(selectRow, index, row);
+  });
+  buildWindow(face, { act, chooseByKey });
+  performance.mark('kvelmor:built');
+  buildHelp(face.help, { tellState: () => withCore((ready) => say(ready.tellState().announcement)) });
   $('describe').textContent = face.description;
-  draw(core.start());
-  fitter(face, built);
+  draw(JSON.parse($('started').textContent));
+  fitter(face);
   document.body.classList.add('ready');
+  performance.mark('kvelmor:ready');
+  // The page's icon, once the pictures are read.
+  pictures.then(({ icon }) => {
+    const link = document.createElement('link');
+    link.rel = 'icon';
+    link.href = icon;
+    document.head.append(link);
+  });
   // Installed from a web server, the page starts offline too.
   if (location.protocol.startsWith('http') && 'serviceWorker' in navigator) {
     const manifest = document.createElement('link');
@@ -76,10 +98,21 @@ async function startUp() {
     document.head.append(manifest);
     navigator.serviceWorker.register('kvelmor-sw.js').catch(() => {});
   }
-  win.querySelector('[role=textbox]')?.focus({ preventScroll: true });
+  // The focus on the instructions, as in the window, as the page is first
+  // drawn: asked for now, it would lay the page out before its time.
+  requestAnimationFrame(() => win.querySelector('[role=textbox]')?.focus({ preventScroll: true }));
   // How to get help, said once as the page is ready, as the window says it
   // with its name.
   say(face.description);
+
+  // The exercise starts in the core as it started on the page, and what
+  // the pupil did meanwhile follows.
+  const connected = await connectCore(await compiling, stopped);
+  draw(connected.start());
+  started = true;
+  performance.mark('kvelmor:started');
+  core = connected;
+  for (const use of waiting.splice(0)) withCore(use);
 }
 
 startUp().catch((error) => {
