@@ -202,6 +202,32 @@ await check('what a screen reader is given', async () => {
   await context.close();
 });
 
+// The window takes input as soon as it is drawn; what the pupil does
+// before the core is there waits for it, in order, and is lost to nothing.
+await check('input before the core is there waits for it', async () => {
+  const { tab, context } = await open(browser, fileUrl(), {
+    before: () => {
+      const instantiate = WebAssembly.instantiate;
+      WebAssembly.instantiate = async (...args) => {
+        await new Promise((resolve) => { window.letCoreIn = resolve; });
+        return instantiate(...args);
+      };
+    },
+  });
+  await tab.waitForFunction(() => window.letCoreIn);
+  await clickItem(tab, 0, '9');
+  await clickItem(tab, 1, '1');
+  await click(tab, 'Command1(0)');
+  await tab.focus('#List10');
+  await tab.keyboard.press('End');
+  expectEqual((await shown(tab)).lists[2].items, [], 'placed before the core is there');
+  await tab.evaluate(() => window.letCoreIn());
+  await until(tab, () => document.querySelector('#Text20').textContent.startsWith('9 - 1'), 'the result');
+  const state = await shown(tab);
+  expectEqual([state.lists[2].items, state.result], [['9', '-1', '6'], '9 - 1 = 8'], 'the input, in order');
+  await context.close();
+});
+
 await check('a run-time error ends the exercise with its report', async () => {
   // The core, caught as the page makes it, is asked for a list that does not
   // exist, as a fault of its own would.
