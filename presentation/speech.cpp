@@ -47,20 +47,22 @@ std::u16string choosingGuide(int left) {
     }
 }
 
+// A sentence about a list's weights, in the singular or the plural, or the
+// one for none: "Можете да поставите тежестта 9.", "... тежестите 1 и 6."
+std::u16string byCount(const ListBox& box, std::u16string_view none, std::u16string_view one,
+                       std::u16string_view more) {
+    if (box.ListCount() == 0)
+        return std::u16string(none);
+    return std::u16string(box.ListCount() == 1 ? one : more) + spokenList(box.items()) + u".";
+}
+
 // The weights the pans hold are those that can still be placed; while a
 // choice is unfinished, what is still to choose comes first.
 std::u16string placeable(const FormState& state) {
     if (const int left = weightsStillToChoose(state))
         return choosingGuide(left);
-    const ListBox& pan = state.List1(leftPan);
-    switch (pan.ListCount()) {
-    case 0:
-        return u"Няма тежести за поставяне.";
-    case 1:
-        return u"Можете да поставите тежестта " + spokenList(pan.items()) + u".";
-    default:
-        return u"Можете да поставите тежестите " + spokenList(pan.items()) + u".";
-    }
+    return byCount(state.List1(leftPan), u"Няма тежести за поставяне.",
+                   u"Можете да поставите тежестта ", u"Можете да поставите тежестите ");
 }
 
 // The one value that is in the list now and was not before.
@@ -122,14 +124,8 @@ std::u16string pans(const FormState& state) {
 
 // The weights chosen so far: "Избрана е тежестта 2.", "Избрани са тежестите 2 и 5."
 std::u16string chosen(const ListBox& selected) {
-    switch (selected.ListCount()) {
-    case 0:
-        return u"Още няма избрани тежести.";
-    case 1:
-        return u"Избрана е тежестта " + spokenList(selected.items()) + u".";
-    default:
-        return u"Избрани са тежестите " + spokenList(selected.items()) + u".";
-    }
+    return byCount(selected, u"Още няма избрани тежести.", u"Избрана е тежестта ",
+                   u"Избрани са тежестите ");
 }
 
 } // namespace
