@@ -5,6 +5,9 @@
 #include "view.h"
 
 #include "fixed_texts.h"
+#include "weights.h"
+
+#include <algorithm>
 
 #include <stdexcept>
 
@@ -22,8 +25,14 @@ std::u16string shownLines(std::string_view stored) {
     return text;
 }
 
-ListView listView(const ListBox& box) {
-    ListView view{{}, {}, spokenItems(box), box.ListIndex(), box.Visible(), box.Enabled()};
+ListView listView(const ListBox& box, int room) {
+    ListView view{{},
+                  {},
+                  spokenItems(box),
+                  box.ListIndex(),
+                  box.Visible(),
+                  box.Enabled(),
+                  std::max<int>(room, box.ListCount())};
     for (const std::string& item : box.items()) {
         view.items.push_back(fromUtf8(item));
         view.spokenItems.push_back(spokenEntry(item));
@@ -51,9 +60,16 @@ Face makeFace() {
 } // namespace
 
 StateView viewOf(const FormState& state) {
+    using namespace control;
     StateView view;
-    for (std::int16_t i = 0; i < FormState::listCount; ++i)
-        view.lists[i] = listView(state.List1(i));
+    // The pans and the placed list hold at most the weights in use; the
+    // choice lists share every value, of which three are chosen.
+    const int inUse = state.List1(selectedList).ListCount();
+    const int values = state.List1(availableList).ListCount() + inUse;
+    for (const std::int16_t pan : {leftPan, rightPan, placedList})
+        view.lists[pan] = listView(state.List1(pan), inUse);
+    view.lists[availableList] = listView(state.List1(availableList), values);
+    view.lists[selectedList] = listView(state.List1(selectedList), values - (choosingLimit - 1));
     for (std::int16_t i = 0; i < FormState::captionCount; ++i)
         view.captions[i] = state.Label1(i).Visible;
     for (std::int16_t i = 0; i < FormState::modeButtonCount; ++i)

@@ -34,6 +34,10 @@ struct ListView {
     int selected;                            // -1 for none
     bool visible;
     bool enabled;
+    // As many rows as the list may come to hold in this state, at the least
+    // its own: a layout that shows every row keeps the room for them, so
+    // that nothing below moves as a weight is placed or chosen.
+    int room;
     bool operator==(const ListView&) const = default;
 };
 

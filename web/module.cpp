@@ -69,6 +69,7 @@ void writeView(Json& json, const StateView& view) {
         json.key("selected").number(list.selected);
         json.key("visible").boolean(list.visible);
         json.key("enabled").boolean(list.enabled);
+        json.key("room").number(list.room);
         json.close('}');
     }
     json.close(']').key("captions").open('[');
@@ -122,8 +123,9 @@ void writeControl(Json& json, const ControlFace& each) {
     json.key("container").string(control.container ? controlName(*control.container) : "");
     // For a caption, the control it names; none for the title.
     if (control.kind == ControlKind::caption) {
-        const auto named = std::ranges::find(controls(), std::optional(control.id),
-                                             [](const Control& other) { return captionOf(other.id); });
+        const auto named =
+            std::ranges::find(controls(), std::optional(control.id),
+                              [](const Control& other) { return captionOf(other.id); });
         json.key("names").string(named == controls().end() ? "" : controlName(named->id));
     }
     json.key("hidden").boolean(control.hidden);

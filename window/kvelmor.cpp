@@ -270,5 +270,8 @@ void Kvelmor::reportFailure(const QString& message) {
     // Like the classic run-time: report, then end the program.
     failed_ = true;
     QMessageBox::critical(this, qtText(face().failureTitle), message);
-    QCoreApplication::exit(1);
+    // Queued, so that it ends the program even where the error came as the
+    // window was made, before the program's event loop runs.
+    QMetaObject::invokeMethod(
+        qApp, [] { QCoreApplication::exit(1); }, Qt::QueuedConnection);
 }

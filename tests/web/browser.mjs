@@ -72,7 +72,7 @@ export async function open(browser, url, {
   await tab.setViewport({ width, height, deviceScaleFactor: scale, hasTouch: touch || mobile, isMobile: mobile });
   if (before) await tab.evaluateOnNewDocument(before);
   await tab.goto(url);
-  await tab.waitForSelector('body.ready, #unsupported:not([hidden])');
+  await tab.waitForSelector('body.ready, .unsupported:not([hidden])');
   return { tab, context, errors, requests };
 }
 

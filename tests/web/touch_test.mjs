@@ -75,8 +75,12 @@ for (const [width, height, scale] of sizes) {
     // Taps place weights, press a button and choose a mode, at once.
     expectEqual(await tab.$eval('#window', (w) => getComputedStyle(w).touchAction), 'manipulation',
       'no waiting for a double tap');
+    // Nothing moves under the finger as a weight is placed.
+    const below = () => tab.$eval('#Command10', (b) => b.getBoundingClientRect().top + scrollY);
+    const before = await below();
     await tap(tab, '#List10 [role=option]', '1');
     await tap(tab, '#List11 [role=option]', '6');
+    expectEqual(await below(), before, 'where "Изчисли" stands after two weights are placed');
     await tap(tab, '#Command10');
     expectEqual((await shown(tab)).result, '1 - 6 = -5', 'a measurement by taps');
     await tab.keyboard.press('F2');
@@ -114,17 +118,38 @@ for (const [width, height, scale] of sizes) {
       const photo = await tab.$eval('#Picture1 img', (i) => [i.getBoundingClientRect().width, i.naturalWidth]);
       if (photo[0] < width - 40 || photo[1] !== 390) throw new Error(`the photograph: ${photo}`);
     }
-    // A finger drawn down the nine values chooses none: it scrolls the page
-    // where the list shows them all, else the list.
-    await tap(tab, '#Option11');
-    const [x, y] = await centre(tab, '#List13 [role=option]', '5');
-    const before = await tab.evaluate(() => [scrollY, document.querySelector('#List13 .rows').scrollTop]);
-    await tab.touchscreen.touchStart(x, y);
-    for (let step = 1; step <= 6; ++step) await tab.touchscreen.touchMove(x, y + 12 * step);
-    await tab.touchscreen.touchEnd();
-    await until(tab, (b) => scrollY !== b[0] || document.querySelector('#List13 .rows').scrollTop !== b[1],
-      'the swipe scrolling', before);
+    // A finger drawn down a list chooses and places nothing: it scrolls the
+    // page where the list shows all it holds, else the list.
+    const swipe = async (list, row) => {
+      const [x, y] = await centre(tab, `#List1${list} [role=option]`, row);
+      const [scrolled, scrolls] = await tab.evaluate((l) => {
+        const rows = document.querySelector(`#List1${l} .rows`);
+        const list = rows.scrollHeight > rows.clientHeight + 1;
+        const room = list ? rows.scrollHeight - rows.clientHeight : document.documentElement.scrollHeight - innerHeight;
+        return [[scrollY, rows.scrollTop], room > 1 ? (list ? rows.scrollTop : scrollY) : -1];
+      }, list);
+      // Up where there is room above, else down; a page that fits has nothing to scroll.
+      const by = scrolls > 0 ? 12 : -12;
+      await tab.touchscreen.touchStart(x, y);
+      for (let step = 1; step <= 6; ++step) await tab.touchscreen.touchMove(x, y + by * step);
+      await tab.touchscreen.touchEnd();
+      if (scrolls >= 0) {
+        await until(tab, (l, b) => scrollY !== b[0] || document.querySelector(`#List1${l} .rows`).scrollTop !== b[1],
+          `the swipe on List1(${list}) scrolling`, list, scrolled);
+      }
+    };
+    await swipe(0, '5');
+    expectEqual((await shown(tab)).lists[2].items, [], 'nothing placed by the swipe');
+    // By key: a tap just after a swipe may be taken for the swipe's end.
+    await tab.focus('#Option11');
+    await tab.keyboard.press(' ');
+    await swipe(3, '5');
     expectEqual((await shown(tab)).lists[4].items, [], 'nothing chosen by the swipe');
+    // The help's button as large as a finger too.
+    await tab.keyboard.press('F1');
+    const close = await tab.$eval('#help-close', (b) => [b.offsetWidth, b.offsetHeight]);
+    if (close[0] < 44 || close[1] < 44) throw new Error(`the help's button is ${close}`);
+    await tab.keyboard.press('Escape');
     await tab.evaluate(axeSource);
     const violations = await tab.evaluate(async () => (await window.axe.run(document)).violations
       .map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`));
@@ -137,6 +162,19 @@ for (const [width, height, scale] of sizes) {
     await context.close();
   });
 }
+
+// Turned on its side, an upright phone's layout gives way to the window: the
+// long list of values gets its scroll bar back, and scrolls.
+await check('a phone turned on its side', async () => {
+  const { tab, context } = await open(browser, fileUrl(), { width: 360, height: 640, scale: 3, mobile: true });
+  await tap(tab, '#Option11');
+  await tab.setViewport({ width: 740, height: 360, deviceScaleFactor: 3, hasTouch: true, isMobile: true });
+  await until(tab, () => document.body.classList.contains('wide') &&
+    document.getElementById('List13').classList.contains('scrolls'), 'the values scrolling in the window');
+  await tab.$eval('#List13 .scrollbar .down', (down) => down.dispatchEvent(new MouseEvent('mousedown')));
+  await until(tab, () => document.querySelector('#List13 .rows').scrollTop > 0, 'the arrow scrolling the values');
+  await context.close();
+});
 
 await browser.close();
 finish();

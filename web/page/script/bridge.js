@@ -20,11 +20,17 @@ const parsed = new Promise((resolve) => {
 const pictures = parsed.then(() => JSON.parse($('pictures').textContent));
 
 // Begun as soon as the page is read, so that the module compiles while the
-// pupil sees the window; refused at once by a browser that cannot run it.
-async function compileCore() {
+// pupil sees the window.
+// What the page needs of the browser beyond drawing, asked before anything
+// is drawn.
+class Lacking extends Error {}
+function needed() {
   if (typeof WebAssembly !== 'object' || typeof DecompressionStream !== 'function') {
-    throw new Error('no WebAssembly or DecompressionStream');
+    throw new Lacking('no WebAssembly or DecompressionStream');
   }
+}
+
+async function compileCore() {
   await parsed;
   const base64 = $('core').textContent;
   const packed = Uint8Array.fromBase64 ? Uint8Array.fromBase64(base64.trim())

@@ -11,6 +11,7 @@ const win = $('window');
 const lists = [];
 const captions = [];
 const modes = [];
+const textBars = [];
 let result = null;
 
 // Shown as it is, read for the ear where the two differ.
@@ -65,12 +66,14 @@ function buildList(control, element, { act, chooseByKey, listKeys }) {
   }, { passive: false });
   // A finger drawn along the rows of a list that scrolls moves them as the
   // wheel does, in the window's own pixels however the page is scaled; a
-  // tap stays a click. Where the list shows all its rows, the finger
+  // tap stays a click. Along a list that shows all its rows, the finger
   // scrolls the page, which the browser does.
   let drag = null;
   let swiped = false;
   rows.addEventListener('pointerdown', (event) => {
-    if (event.pointerType === 'touch') drag = { y: event.clientY, top: rows.scrollTop };
+    if (event.pointerType === 'touch' && box.classList.contains('scrolls')) {
+      drag = { y: event.clientY, top: rows.scrollTop };
+    }
   });
   rows.addEventListener('pointermove', (event) => {
     if (!drag || event.pointerType !== 'touch') return;
@@ -91,8 +94,11 @@ function buildList(control, element, { act, chooseByKey, listKeys }) {
     if (!box.classList.contains('off')) box.focus();
     // The scroll bar only scrolls.
     if (event.target.closest('.scrollbar')) return;
+    // The row is found by its weight when the core takes the click, which
+    // may be after earlier clicks have moved the rows.
     const option = event.target.closest('[role=option]');
-    act(index, option ? Number(option.dataset.row) : -1);
+    const weight = option?.textContent;
+    act(index, () => (option ? state.lists[index].items.indexOf(weight) : -1));
   });
   const keys = {
     ArrowUp: listKeys.up, ArrowDown: listKeys.down, PageUp: listKeys.pageUp,
@@ -113,35 +119,36 @@ function buildList(control, element, { act, chooseByKey, listKeys }) {
   box.addEventListener('focus', () => showFocus(lists[index]));
 }
 
-function drawList({ box, rows, said }, state) {
+function drawList({ box, rows, said }, view) {
   const shown = [...rows.children].map((option) => option.textContent);
-  if (shown.join('\n') !== state.items.join('\n') || shown.length !== state.items.length) {
-    rows.replaceChildren(...state.items.map((item, row) => {
+  if (shown.join('\n') !== view.items.join('\n') || shown.length !== view.items.length) {
+    rows.replaceChildren(...view.items.map((item, row) => {
       const option = document.createElement('div');
       option.setAttribute('role', 'option');
       option.id = `${box.id}-${row}`;
       option.dataset.row = row;
       option.textContent = item;
-      option.setAttribute('aria-label', state.spokenItems[row]);
+      option.setAttribute('aria-label', view.spokenItems[row]);
       return option;
     }));
   }
   [...rows.children].forEach((option, row) =>
-    option.setAttribute('aria-selected', String(row === state.selected)));
-  if (state.selected >= 0) box.setAttribute('aria-activedescendant', `${box.id}-${state.selected}`);
+    option.setAttribute('aria-selected', String(row === view.selected)));
+  if (view.selected >= 0) box.setAttribute('aria-activedescendant', `${box.id}-${view.selected}`);
   else box.removeAttribute('aria-activedescendant');
-  said.textContent = state.said;
-  box.hidden = !state.visible;
-  box.classList.toggle('off', !state.enabled);
-  box.setAttribute('aria-disabled', String(!state.enabled));
-  box.tabIndex = state.enabled ? 0 : -1;
+  said.textContent = view.said;
+  box.hidden = !view.visible;
+  box.classList.toggle('off', !view.enabled);
+  box.setAttribute('aria-disabled', String(!view.enabled));
+  box.tabIndex = view.enabled ? 0 : -1;
+  box.style.setProperty('--room', view.room);
 }
 
 // What depends on the lists' sizes, read once for all lists and then
 // written, so that the page is laid out once or twice per action, not
 // once per list: whether a list scrolls, a newly selected row brought into
 // sight, and where the focus is shown on the focused one.
-function layOutLists(states) {
+function layOutLists(views) {
   const shown = lists.filter(({ box }) => !box.hidden);
   const sizes = shown.map(({ rows }) => [rows.scrollHeight, rows.clientHeight,
     rows.firstElementChild?.offsetHeight ?? 0]);
@@ -149,7 +156,7 @@ function layOutLists(states) {
     const { box, rows, bar } = list;
     const [all, room, row] = sizes[i];
     box.classList.toggle('scrolls', all > room + 1);
-    const { selected } = states[lists.indexOf(list)];
+    const { selected } = views[lists.indexOf(list)];
     if (selected >= 0 && row && selected !== list.selected) {
       const top = selected * row;
       if (top < rows.scrollTop) rows.scrollTop = top;
@@ -307,7 +314,9 @@ function buildText(control, box) {
   if (control.text) {
     content.setAttribute('aria-multiline', 'true');
     words(content, control.text);
-    box.append(scrollBar(content).element);
+    const bar = scrollBar(content);
+    textBars.push(bar);
+    box.append(bar.element);
   }
   return content;
 }
@@ -417,12 +426,24 @@ function buildWindow(face, { act, chooseByKey }) {
   }
 }
 
+// The view last drawn.
+let state = null;
+
 // The view of the state the core answers.
-function draw(state) {
+function draw(view) {
+  state = view;
   state.lists.forEach((list, i) => drawList(lists[i], list));
   state.captions.forEach((visible, i) => { captions[i].hidden = !visible; });
   drawModes(state.modes);
   words(result, state.result);
-  // What depends on sizes is laid out with the next frame, before it is shown.
-  requestAnimationFrame(() => layOutLists(state.lists));
+  relayOut();
+}
+
+// What depends on sizes, laid out with the next frame before it is shown:
+// after each step, and when the page changes its layout.
+function relayOut() {
+  requestAnimationFrame(() => {
+    layOutLists(state.lists);
+    for (const bar of textBars) bar.update();
+  });
 }

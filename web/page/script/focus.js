@@ -23,7 +23,8 @@ const narrowScreen = (face) => `(max-width: ${face.width - 0.02}px)`;
 // program's; scaled up to the width of a touch screen, so that a finger
 // finds its rows; and where it does not fit, its controls laid out for a
 // finger one below the other, in the order they are read. Nothing here
-// asks the page for a size, so that it is laid out once, as it is drawn.
+// asks the page for a size on a screen with a mouse, so that it is laid
+// out once, as it is drawn.
 function fitter(face) {
   const stage = $('stage');
   const help = $('help-open');
@@ -32,7 +33,10 @@ function fitter(face) {
   // Room below the window for the help's own control.
   const roomy = matchMedia(`(min-height: ${face.height + 60}px)`);
   const fit = () => {
-    const scale = !narrow.matches && touch.matches ? innerWidth / face.width : 1;
+    // The width within any scroll bar; only a touch screen asks for it,
+    // which draws the window as wide.
+    const scale = !narrow.matches && touch.matches ? document.documentElement.clientWidth / face.width : 1;
+    const changed = document.body.classList.contains('narrow') !== narrow.matches;
     document.body.classList.toggle('narrow', narrow.matches);
     document.body.classList.toggle('wide', !narrow.matches);
     win.style.transform = scale !== 1 ? `scale(${scale})` : '';
@@ -41,6 +45,8 @@ function fitter(face) {
     // The help's own control where there is room for it beside the window,
     // so that the window keeps every pixel of the screen it fills.
     help.hidden = !narrow.matches && !touch.matches && !roomy.matches;
+    // The lists' scroll bars and focus rings for the layout now in force.
+    if (changed) relayOut();
   };
   fit();
   addEventListener('resize', fit);

@@ -31,8 +31,10 @@ function buildHelp(help, { tellState }) {
     hush();
     dialog.showModal();
     // The dialog itself takes the focus, so that a screen reader names it
-    // and reads its rows, all the page behind it gone out of reach.
+    // and reads its rows, all the page behind it gone out of reach; shown
+    // from its title.
     dialog.focus();
+    dialog.scrollTop = 0;
   };
   dialog.addEventListener('close', () => {
     if (from && from.isConnected) from.focus();
@@ -40,7 +42,7 @@ function buildHelp(help, { tellState }) {
   });
   $('help-open').addEventListener('click', open);
   // The keys are the page's wherever the focus is, before the browser's own
-  // F1 help; while the help is open F2 waits.
+  // F1 help; while the help is open, F2 says nothing.
   addEventListener('keydown', (event) => {
     if (event.ctrlKey || event.altKey || event.metaKey || event.shiftKey) return;
     if (event.key === 'F1') {

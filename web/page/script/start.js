@@ -27,17 +27,18 @@ function stopped(report) {
   $('failure').showModal();
 }
 
-// In place of the window: the core's report, or the page's own message for
-// a browser too old for what the page needs.
-function unsupported(report) {
+// In place of the window: the core's report, or the page's own message,
+// for a browser too old for what the page needs or for a page that could
+// not start otherwise.
+function unsupported(report, message = $('unsupported')) {
   $('stage').remove();
   $('help-open').remove();
-  const message = $('unsupported');
   if (report) message.textContent = report;
   message.hidden = false;
 }
 
 async function startUp() {
+  needed();
   const compiling = compileCore();
   face = JSON.parse($('face').textContent);
   // Each step of start-up marked, for whoever measures it (bench/page_startup.mjs).
@@ -53,11 +54,12 @@ async function startUp() {
   let lastFocus = null;
   // The user's action, as the core takes it: a row selected, a button
   // pressed or a mode selected, by the numbers the core gives them.
+  // A row may be given as how to find it when the core takes the action.
   const act = (kind, index, row = -1) => withCore((ready) => {
     lastFocus = document.activeElement;
     let outcome;
     try {
-      outcome = ready.step(kind, index, row);
+      outcome = ready.step(kind, index, typeof row === 'function' ? row() : row);
     } catch (trap) {
       // The core stopped at a run-time error; kv_failed told the page why.
       stopped(String(trap));
@@ -115,10 +117,12 @@ async function startUp() {
   for (const use of waiting.splice(0)) withCore(use);
 }
 
+// A call the browser does not have is a TypeError; a damaged core will not
+// compile or stops with no report.
 startUp().catch((error) => {
   console.error(error);
   if (!ended) {
     ended = true;
-    unsupported('');
+    unsupported('', error instanceof Lacking || error instanceof TypeError ? $('unsupported') : $('broken'));
   }
 });
