@@ -76,9 +76,9 @@ std::optional<QMargins> expectedFrame(QWidget& window) {
                    XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
                    reinterpret_cast<const char*>(&message));
     xcb_flush(connection);
-    // A manager answers within a round trip or two; a tenth of a second is
-    // the most a start-up waits for one that does not.
-    for (int attempt = 0; attempt < 50; ++attempt) {
+    // A manager answers within a round trip or two, a busy one later; half a
+    // second is the most a start-up waits for one that does not.
+    for (int attempt = 0; attempt < 250; ++attempt) {
         const auto reply = property(connection, id, extents, XCB_ATOM_CARDINAL, 4);
         if (reply && xcb_get_property_value_length(reply.get()) == 16) {
             const auto* sides = static_cast<const uint32_t*>(xcb_get_property_value(reply.get()));

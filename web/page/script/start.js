@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Kvelmor developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up, and a run-time error. The window is built and drawn at once
 // from the face and the view of the start that the core gave as the page
 // was made, and takes input from then on; the core compiles meanwhile, and
