@@ -4,20 +4,21 @@
 
 #include "weights.h"
 
-#include <algorithm>
-
 using namespace control;
 
 int weightsStillToChoose(const FormState& state) {
-    // The mode buttons stay disabled until the choice is finished.
+    // The mode buttons stay disabled until the choice is finished, which
+    // leaves fewer values than the limit in the available list.
     const ListBox& available = state.List1(availableList);
     if (!available.Visible() || state.Option1(measuring).Enabled)
         return 0;
-    return std::max(0, available.ListCount() - (choosingLimit - 1));
+    return available.ListCount() - (choosingLimit - 1);
 }
 
 std::string placedEntry(std::int16_t pan, std::string_view weight) {
-    return pan == leftPan ? std::string(weight) : "-" + std::string(weight);
+    std::string entry(pan == leftPan ? "" : "-");
+    entry += weight;
+    return entry;
 }
 
 PlacedWeight placedWeight(std::string_view entry) {

@@ -63,18 +63,21 @@ constexpr std::array<Control, controlCount> table{{
 // Every control of every array stands in the table once, so that a front
 // end built from it has a widget for each; a missing entry would be left as
 // a default one, the first caption again.
-constexpr bool eachControlOnce() {
-    for (std::size_t i = 0; i < table.size(); ++i) {
-        const ControlId id = table[i].id;
+constexpr bool eachControlOnce(std::span<const Control> controls) {
+    if (controls.size() != controlCount)
+        return false;
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        const ControlId id = controls[i].id;
         if (id.index < 0 || id.index >= arraySize(id.array))
             return false;
         for (std::size_t j = 0; j < i; ++j)
-            if (table[j].id == id)
+            if (controls[j].id == id)
                 return false;
     }
     return true;
 }
-static_assert(eachControlOnce(), "the control table must hold each control of each array once");
+static_assert(eachControlOnce(table),
+              "the control table must hold each control of each array once");
 
 constexpr const Control& find(ControlId id) {
     for (const Control& each : table)
@@ -136,6 +139,10 @@ std::string controlName(ControlId id) {
 
 std::span<const Control> controls() {
     return table;
+}
+
+bool holdsEachControlOnce(std::span<const Control> controls) {
+    return eachControlOnce(controls);
 }
 
 const Control& controlById(ControlId id) {

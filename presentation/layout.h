@@ -107,6 +107,10 @@ struct Control {
 // made earlier.
 std::span<const Control> controls();
 
+// Whether a table holds each control of each array once, as a front end
+// built from it needs; the program is not built with a table that does not.
+bool holdsEachControlOnce(std::span<const Control> controls);
+
 // The control of this identity; std::out_of_range for none.
 const Control& controlById(ControlId id);
 

@@ -24,11 +24,11 @@ std::optional<int> rowForKey(ListKey key, std::u16string_view typed,
     const auto clamp = [rows](int row) { return std::clamp(row, 0, rows - 1); };
     switch (key) {
     case ListKey::up:
-        return clamp(current < 0 ? 0 : current - 1);
+        return clamp(current - 1);
     case ListKey::down:
         return clamp(current + 1);
     case ListKey::pageUp:
-        return clamp(current < 0 ? 0 : current - page);
+        return clamp(current - page);
     case ListKey::pageDown:
         return clamp(current < 0 ? 0 : current + page);
     case ListKey::home:
@@ -38,8 +38,9 @@ std::optional<int> rowForKey(ListKey key, std::u16string_view typed,
     case ListKey::other:
         break;
     }
-    // One printable character, not a blank.
-    if (typed.size() != 1 || typed.front() <= u' ' || typed.front() == u'\x7f')
+    // One character leads to the next row that begins with it; no row
+    // begins with a blank or a control character.
+    if (typed.size() != 1)
         return std::nullopt;
     for (int step = 1; step <= rows; ++step) {
         const int row = (std::max(current, -1) + step) % rows;

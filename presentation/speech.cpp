@@ -56,13 +56,21 @@ std::u16string byCount(const ListBox& box, std::u16string_view none, std::u16str
     return std::u16string(box.ListCount() == 1 ? one : more) + spokenList(box.items()) + u".";
 }
 
-// The weights the pans hold are those that can still be placed; while a
-// choice is unfinished, what is still to choose comes first.
-std::u16string placeable(const FormState& state) {
-    if (const int left = weightsStillToChoose(state))
-        return choosingGuide(left);
+// The weights the pans hold are those that can still be placed.
+std::u16string placeableWeights(const FormState& state) {
     return byCount(state.List1(leftPan), u"Няма тежести за поставяне.",
                    u"Можете да поставите тежестта ", u"Можете да поставите тежестите ");
+}
+
+// While a choice is unfinished, what is still to choose comes first, then
+// whatever the pans hold of the weights chosen so far.
+std::u16string placeable(const FormState& state) {
+    const int left = weightsStillToChoose(state);
+    if (!left)
+        return placeableWeights(state);
+    if (state.List1(leftPan).ListCount() == 0)
+        return choosingGuide(left);
+    return choosingGuide(left) + u" " + placeableWeights(state);
 }
 
 // The one value that is in the list now and was not before.
@@ -128,18 +136,35 @@ std::u16string chosen(const ListBox& selected) {
                    u"Избрани са тежестите ");
 }
 
+// What the pans, the placed list and the result box show.
+std::u16string measurement(const FormState& state) {
+    std::u16string sentence = pans(state) + u" " + placeableWeights(state);
+    if (!state.Text2(0).Text.empty())
+        sentence += u" " + result(state);
+    return sentence;
+}
+
+// Cleared during a choice, the pans hold the weights chosen so far, which
+// can be placed and measured before the choice is finished.
+bool measuringWhileChoosing(const FormState& state) {
+    return state.List1(leftPan).ListCount() > 0 || state.List1(placedList).ListCount() > 0 ||
+           !state.Text2(0).Text.empty();
+}
+
 } // namespace
 
 std::u16string wholeState(const FormState& state) {
     const ListBox& selected = state.List1(selectedList);
+    std::u16string sentence;
     if (const int left = weightsStillToChoose(state))
-        return u"Избирате тежести. " + chosen(selected) + u" " + choosingGuide(left);
-    // A finished choice, before measuring with it.
-    if (state.List1(availableList).Visible())
-        return chosen(selected) + u" Вече можете да изберете режим Измерва.";
-    std::u16string sentence = pans(state) + u" " + placeable(state);
-    if (!state.Text2(0).Text.empty())
-        sentence += u" " + result(state);
+        sentence = u"Избирате тежести. " + chosen(selected) + u" " + choosingGuide(left);
+    else if (state.List1(availableList).Visible())
+        // A finished choice, before measuring with it.
+        sentence = chosen(selected) + u" Вече можете да изберете режим Измерва.";
+    else
+        return measurement(state);
+    if (measuringWhileChoosing(state))
+        sentence += u" " + measurement(state);
     return sentence;
 }
 

@@ -34,6 +34,8 @@ inline constexpr std::u16string_view helpTitle = u"Помощ";
 inline constexpr std::u16string_view helpClose = u"Затвори";
 // A control that opens the help, where a front end has room for one beside the window.
 inline constexpr std::u16string_view helpButton = u"Помощ (F1)";
+// Its name as said, without the brackets a synthesizer reads aloud.
+inline constexpr std::u16string_view helpButtonName = u"Помощ, F1";
 // Said of the window as it takes the focus, so that a pupil who cannot see
 // learns that the help exists.
 inline constexpr std::u16string_view helpHint = u"Натиснете F1 за помощ.";

@@ -49,6 +49,7 @@ Face makeFace() {
     face.helpTitle = helpTitle;
     face.helpClose = helpClose;
     face.helpButton = helpButton;
+    face.helpButtonName = helpButtonName;
     face.help = helpRows();
     for (const Control& control : controls())
         face.controls.push_back({control, controlName(control.id),
@@ -62,14 +63,16 @@ Face makeFace() {
 StateView viewOf(const FormState& state) {
     using namespace control;
     StateView view;
-    // The pans and the placed list hold at most the weights in use; the
-    // choice lists share every value, of which three are chosen.
-    const int inUse = state.List1(selectedList).ListCount();
-    const int values = state.List1(availableList).ListCount() + inUse;
+    // The choice lists share every value, of which a full choice is three;
+    // the pans and the placed list keep room for a full choice in every
+    // mode, so that nothing below them moves as the pupil chooses.
+    const int values =
+        state.List1(availableList).ListCount() + state.List1(selectedList).ListCount();
+    const int fullChoice = values - (choosingLimit - 1);
     for (const std::int16_t pan : {leftPan, rightPan, placedList})
-        view.lists[pan] = listView(state.List1(pan), inUse);
+        view.lists[pan] = listView(state.List1(pan), fullChoice);
     view.lists[availableList] = listView(state.List1(availableList), values);
-    view.lists[selectedList] = listView(state.List1(selectedList), values - (choosingLimit - 1));
+    view.lists[selectedList] = listView(state.List1(selectedList), fullChoice);
     for (std::int16_t i = 0; i < FormState::captionCount; ++i)
         view.captions[i] = state.Label1(i).Visible;
     for (std::int16_t i = 0; i < FormState::modeButtonCount; ++i)

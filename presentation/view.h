@@ -74,6 +74,7 @@ struct Face {
     std::u16string helpTitle;
     std::u16string helpClose;
     std::u16string helpButton;
+    std::u16string helpButtonName; // as said
     std::span<const HelpRow> help;
 
     const ControlFace& operator[](ControlId id) const;

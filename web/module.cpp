@@ -176,7 +176,8 @@ KVELMOR_EXPORT("kv_face") const char* kvFace() {
     json.key("help").open('{').key("title");
     text(json, made.helpTitle).key("close");
     text(json, made.helpClose).key("button");
-    text(json, made.helpButton).key("rows").open('[');
+    text(json, made.helpButton).key("buttonName");
+    text(json, made.helpButtonName).key("rows").open('[');
     for (const HelpRow& row : made.help) {
         json.open('{').key("keys");
         text(json, row.keys).key("action");

@@ -100,15 +100,23 @@ press_and_listen() { # press_and_listen KEY...
     done
 }
 
-# What Orca has said so far, one phrase a line.
+# What Orca has said so far, one phrase a line: from its debug transcript,
+# which it writes in blocks, some while after it speaks.
 said_so_far() {
     grep -a 'SPEECH OUTPUT:' "$work/orca.out" 2>/dev/null | sed "s/^.*SPEECH OUTPUT: '//; s/' *{.*$//"
+}
+
+# What espeak-ng has been asked to say so far, one utterance a line, as it
+# is asked: the speech server's module writes each as it comes.
+synthesized_so_far() {
+    find "$work/speech" -name espeak-ng.log -exec grep -ah 'Requested data:' {} + 2>/dev/null |
+        sed 's/^.*Requested data: |//; s/| [0-9 ]*$//; s/<mark[^>]*\/>//g; s/<[^>]*>//g; s/  */ /g; s/^ //; s/ $//'
 }
 
 # Waits, at most 30 seconds, until Orca has said a phrase with this in it.
 await_phrase() { # await_phrase TEXT
     for _ in $(seq 300); do
-        said_so_far | grep -qF -- "$1" && { await_silence; return 0; }
+        synthesized_so_far | grep -qF -- "$1" && { await_silence; return 0; }
         sleep 0.1
     done
     fail "Orca did not say: $1"
@@ -116,12 +124,13 @@ await_phrase() { # await_phrase TEXT
 
 # Presses the key until Orca says the phrase, at most three times: where a
 # browser leaves the focus as a page loads is its own affair, and Orca's.
+# Each press is heard to its end before what was said is read.
 press_until() { # press_until TEXT KEY
     local before
     for _ in 1 2 3; do
-        before=$(said_so_far | wc -l)
+        before=$(synthesized_so_far | wc -l)
         press_and_listen "$2"
-        said_so_far | tail -n +"$((before + 1))" | grep -qF -- "$1" && return 0
+        synthesized_so_far | tail -n +"$((before + 1))" | grep -qF -- "$1" && return 0
     done
     fail "$2, pressed three times, did not reach: $1"
 }
@@ -136,12 +145,8 @@ stop_hearing() {
     await eval '! kill -0 '"$orca" || fail "Orca did not end on SIGINT"
     grep -a 'SPEECH OUTPUT:' "$work/orca.out" | sed "s/^.*SPEECH OUTPUT: '//; s/' *{.*$//" \
         >"$work/spoken" || fail "Orca wrote no transcript"
-    local espeak_log
-    espeak_log=$(find "$work/speech" -name 'espeak-ng.log' | head -n 1)
-    [ -n "$espeak_log" ] || fail "espeak-ng's module wrote no log"
-    grep -a 'Requested data:' "$espeak_log" |
-        sed 's/^.*Requested data: |//; s/| [0-9 ]*$//; s/<mark[^>]*\/>//g; s/<[^>]*>//g; s/  */ /g; s/^ //; s/ $//' \
-            >"$work/synthesized"
+    [ -n "$(find "$work/speech" -name espeak-ng.log)" ] || fail "espeak-ng's module wrote no log"
+    synthesized_so_far >"$work/synthesized"
     grep -a 'BRAILLE LINE:' "$work/orca.out" | sed "s/^.*BRAILLE LINE: *'//; s/'$//" >"$work/braille"
     echo "Orca said:"
     sed 's/^/    /' "$work/spoken"

@@ -71,7 +71,8 @@ function buildList(control, element, { act, chooseByKey, listKeys }) {
   let drag = null;
   let swiped = false;
   rows.addEventListener('pointerdown', (event) => {
-    if (event.pointerType === 'touch' && box.classList.contains('scrolls')) {
+    // A second finger is the browser's, which pinches the page.
+    if (event.pointerType === 'touch' && event.isPrimary && box.classList.contains('scrolls')) {
       drag = { y: event.clientY, top: rows.scrollTop };
     }
   });

@@ -12,6 +12,7 @@ function buildHelp(help, { tellState }) {
   $('help-title').textContent = help.title;
   $('help-close').textContent = help.close;
   $('help-open').textContent = help.button;
+  $('help-open').setAttribute('aria-label', help.buttonName);
   $('help-rows').replaceChildren(...help.rows.map(({ keys, action, spoken }) => {
     const row = document.createElement('li');
     const [key, what, heard] = ['kbd', 'span', 'span'].map((tag) => document.createElement(tag));

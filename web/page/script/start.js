@@ -28,6 +28,9 @@ function stopped(report) {
   $('failure-title').textContent = face.failureTitle;
   $('failure-close').textContent = face.failureButton;
   $('failure-text').textContent = report;
+  // Closed, the report stays in place of the window, as the program ends
+  // after its message box.
+  $('failure').addEventListener('close', () => unsupported(report), { once: true });
   $('failure').showModal();
 }
 
@@ -65,8 +68,10 @@ async function startUp() {
     try {
       outcome = ready.step(kind, index, typeof row === 'function' ? row() : row);
     } catch (trap) {
-      // The core stopped at a run-time error; kv_failed told the page why.
-      stopped(String(trap));
+      // The core stopped at a run-time error; kv_failed told the page why,
+      // or else it stopped with no report.
+      console.error(trap);
+      stopped($('broken').textContent);
       return;
     }
     draw(outcome);
