@@ -87,8 +87,16 @@ for (const [width, height, scale] of sizes) {
     await until(tab, () => [...document.querySelectorAll('[aria-live]')].some((e) => e.textContent
       .startsWith('В лявото блюдо е 1, в дясното е 6. Можете да поставите тежестта 9. ' +
         '1 минус 6 е равно на минус 5.')), 'the whole state said on F2');
+    // Nor as the pupil chooses: neither the mode button nor the list of
+    // values, whose rows below a chosen one move up into its place.
+    const top = (selector, text) => tab.evaluate((s, t) => [...document.querySelectorAll(s)]
+      .find((e) => t === undefined || e.textContent === t).getBoundingClientRect().top + scrollY, selector, text);
+    const mode = await top('#Option11');
     await tap(tab, '#Option11');
+    expectEqual(await top('#Option11'), mode, 'where "Избира" stands once chosen');
+    const values = await top('#List13');
     for (const value of ['2', '5', '7']) await tap(tab, '#List13 [role=option]', value);
+    expectEqual(await top('#List13'), values, 'where the values stand as three are chosen');
     let state = await shown(tab);
     expectEqual(state.lists[4].items, ['2', '5', '7'], 'a choice by taps');
     await tap(tab, '#Option10');
