@@ -36,6 +36,10 @@ inline constexpr std::u16string_view helpClose = u"Затвори";
 inline constexpr std::u16string_view helpButton = u"Помощ (F1)";
 // Its name as said, without the brackets a synthesizer reads aloud.
 inline constexpr std::u16string_view helpButtonName = u"Помощ, F1";
+// The keys that open the help and say the whole state, wherever the focus
+// is, by the name both front ends give them.
+inline constexpr std::u16string_view helpKey = u"F1";
+inline constexpr std::u16string_view wholeStateKey = u"F2";
 // Said of the window as it takes the focus, so that a pupil who cannot see
 // learns that the help exists.
 inline constexpr std::u16string_view helpHint = u"Натиснете F1 за помощ.";

@@ -50,6 +50,8 @@ Face makeFace() {
     face.helpClose = helpClose;
     face.helpButton = helpButton;
     face.helpButtonName = helpButtonName;
+    face.helpKey = helpKey;
+    face.wholeStateKey = wholeStateKey;
     face.help = helpRows();
     for (const Control& control : controls())
         face.controls.push_back({control, controlName(control.id),

@@ -75,6 +75,8 @@ struct Face {
     std::u16string helpClose;
     std::u16string helpButton;
     std::u16string helpButtonName; // as said
+    std::u16string helpKey;
+    std::u16string wholeStateKey;
     std::span<const HelpRow> help;
 
     const ControlFace& operator[](ControlId id) const;

@@ -177,7 +177,9 @@ KVELMOR_EXPORT("kv_face") const char* kvFace() {
     text(json, made.helpTitle).key("close");
     text(json, made.helpClose).key("button");
     text(json, made.helpButton).key("buttonName");
-    text(json, made.helpButtonName).key("rows").open('[');
+    text(json, made.helpButtonName).key("key");
+    text(json, made.helpKey).key("stateKey");
+    text(json, made.wholeStateKey).key("rows").open('[');
     for (const HelpRow& row : made.help) {
         json.open('{').key("keys");
         text(json, row.keys).key("action");

@@ -180,10 +180,10 @@ void Kvelmor::connectInput() {
             perform({UserAction::Kind::selectMode, i});
         });
     // Whichever control has the focus.
-    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
+    connect(new QShortcut(QKeySequence(qtText(face().helpKey)), this), &QShortcut::activated, this,
             &Kvelmor::showHelp);
-    connect(new QShortcut(QKeySequence(Qt::Key_F2), this), &QShortcut::activated, this,
-            &Kvelmor::tellWholeState);
+    connect(new QShortcut(QKeySequence(qtText(face().wholeStateKey)), this), &QShortcut::activated,
+            this, &Kvelmor::tellWholeState);
 }
 
 void Kvelmor::orderFocus() {

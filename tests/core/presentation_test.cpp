@@ -513,6 +513,8 @@ TEST(View, theFaceIsTheWindowsForEveryFrontEnd) {
     EXPECT_EQ(toUtf8(made.helpClose), "Затвори");
     EXPECT_EQ(toUtf8(made.helpButton), "Помощ (F1)");
     EXPECT_EQ(toUtf8(made.helpButtonName), "Помощ, F1");
+    EXPECT_EQ(toUtf8(made.helpKey), "F1");
+    EXPECT_EQ(toUtf8(made.wholeStateKey), "F2");
     EXPECT_EQ(toUtf8(made.failureTitle), "Грешка при изпълнение");
     EXPECT_EQ(toUtf8(made.failureButton), "OK");
     // Every key the window answers, shown as the keys and what they do, and

@@ -253,8 +253,8 @@ await check('a run-time error ends the exercise with its report', async () => {
     throw new Error(`the report says: ${dialog[2]}`);
   // Closed, the report stays in place of the window, which takes nothing more.
   await tab.click('#failure button');
-  expectEqual(await tab.$eval('#unsupported', (p) => [p.hidden, p.textContent]), [false, dialog[2]],
-    'the report after its dialog');
+  await until(tab, () => !document.getElementById('unsupported').hidden, 'the report after its dialog');
+  expectEqual(await tab.$eval('#unsupported', (p) => p.textContent), dialog[2], 'the report in place');
   expectEqual(await tab.$('#window'), null, 'the window after the error');
   await context.close();
 });

@@ -13,6 +13,7 @@ function buildHelp(help, { tellState }) {
   $('help-close').textContent = help.close;
   $('help-open').textContent = help.button;
   $('help-open').setAttribute('aria-label', help.buttonName);
+  $('help-open').setAttribute('aria-keyshortcuts', help.key);
   $('help-rows').replaceChildren(...help.rows.map(({ keys, action, spoken }) => {
     const row = document.createElement('li');
     const [key, what, heard] = ['kbd', 'span', 'span'].map((tag) => document.createElement(tag));
@@ -46,10 +47,10 @@ function buildHelp(help, { tellState }) {
   // F1 help; while the help is open, F2 says nothing.
   addEventListener('keydown', (event) => {
     if (event.ctrlKey || event.altKey || event.metaKey || event.shiftKey) return;
-    if (event.key === 'F1') {
+    if (event.key === help.key) {
       event.preventDefault();
       open();
-    } else if (event.key === 'F2') {
+    } else if (event.key === help.stateKey) {
       event.preventDefault();
       if (!document.querySelector('dialog[open]')) tellState();
     }
