@@ -7,12 +7,10 @@
 using namespace control;
 
 int weightsStillToChoose(const FormState& state) {
-    // The mode buttons stay disabled until the choice is finished, which
-    // leaves fewer values than the limit in the available list.
-    const ListBox& available = state.List1(availableList);
-    if (!available.Visible() || state.Option1(measuring).Enabled)
-        return 0;
-    return available.ListCount() - (choosingLimit - 1);
+    // The available list holds every value not chosen: while choosing, those
+    // still to choose over the ones a full choice leaves; after a choice, and
+    // at start, just these.
+    return state.List1(availableList).ListCount() - (choosingLimit - 1);
 }
 
 std::string placedEntry(std::int16_t pan, std::string_view weight) {

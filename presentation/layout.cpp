@@ -79,16 +79,9 @@ constexpr bool eachControlOnce(std::span<const Control> controls) {
 static_assert(eachControlOnce(table),
               "the control table must hold each control of each array once");
 
-constexpr const Control& find(ControlId id) {
-    for (const Control& each : table)
-        if (each.id == id)
-            return each;
-    throw std::out_of_range("no such control");
-}
-
 // The caption whose words name the control.
-constexpr std::optional<ControlId> findCaption(ControlId id) {
-    const std::u16string_view name = find(id).accessibleName;
+constexpr std::optional<ControlId> findCaption(const Control& control) {
+    const std::u16string_view name = control.accessibleName;
     for (const Control& each : table)
         if (each.kind == ControlKind::caption && !name.empty() && each.caption == name)
             return each.id;
@@ -108,7 +101,7 @@ constexpr std::array<ControlId, controlCount> reading = [] {
     };
     const auto namesOne = [](ControlId caption) {
         for (const Control& each : table)
-            if (findCaption(each.id) == caption)
+            if (findCaption(each) == caption)
                 return true;
         return false;
     };
@@ -119,7 +112,7 @@ constexpr std::array<ControlId, controlCount> reading = [] {
         const Control& each = byTab(tab);
         if (each.kind == ControlKind::caption)
             continue;
-        if (const std::optional<ControlId> caption = findCaption(each.id))
+        if (const std::optional<ControlId> caption = findCaption(each))
             order[next++] = *caption;
         order[next++] = each.id;
     }
@@ -153,7 +146,7 @@ const Control& controlById(ControlId id) {
 }
 
 std::optional<ControlId> captionOf(ControlId id) {
-    return findCaption(id);
+    return findCaption(controlById(id));
 }
 
 std::span<const ControlId> readingOrder() {

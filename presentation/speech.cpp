@@ -95,10 +95,9 @@ std::u16string placing(const FormState& before, const FormState& after) {
     std::u16string sentence = u"Избрахте " + widened(chosen) + u".";
     if (const int left = weightsStillToChoose(after))
         return sentence + u" " + choosingGuide(left);
-    if (!before.Option1(measuring).Enabled && after.Option1(measuring).Enabled)
-        sentence += u" Избрани са " + spokenList(after.List1(selectedList).items()) +
-                    u". Вече можете да изберете режим Измерва.";
-    return sentence;
+    // The last value of a choice: the mode buttons are there again.
+    return sentence + u" Избрани са " + spokenList(after.List1(selectedList).items()) +
+           u". Вече можете да изберете режим Измерва.";
 }
 
 // The result as one sentence: "9 минус 6 плюс 1 е равно на 4.", or

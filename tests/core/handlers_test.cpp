@@ -228,7 +228,10 @@ TEST(Choosing, measuringAfterChoosingFillsThePansSorted) {
     selectMode(state, choosing);
     for (const char* value : {"9", "3", "5"})
         clickItem(state, availableList, value);
+    // A result calculated while choosing goes with the choice.
+    pressButton(state, calculate);
     EXPECT_TRUE(selectMode(state, measuring));
+    EXPECT_EQ(state.Text2(0).Text, "");
     EXPECT_EQ(itemsOf(state, leftPan), (Items{"3", "5", "9"}));
     EXPECT_EQ(itemsOf(state, rightPan), (Items{"3", "5", "9"}));
     // Both choice lists and their captions go out of sight.

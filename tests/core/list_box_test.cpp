@@ -46,6 +46,9 @@ TEST(ListBox, addItemKeepsTheSelectionOnItsItem) {
     EXPECT_EQ(sorted.List(sorted.ListIndex()), "5");
     sorted.AddItem("9");
     EXPECT_EQ(sorted.List(sorted.ListIndex()), "5");
+    // Inserted at the selected row, before the selected item.
+    sorted.AddItem("4");
+    EXPECT_EQ(sorted.List(sorted.ListIndex()), "5");
 }
 
 struct RemoveCase {
@@ -82,6 +85,11 @@ TEST(ListBox, failingOperationsRaiseRunTimeErrors) {
     EXPECT_THROW(pan.RemoveItem(-1), RuntimeError);
     EXPECT_THROW(pan.setListIndex(1), RuntimeError);
     EXPECT_THROW(pan.setListIndex(-2), RuntimeError);
+    // A list counts its items in 16 bits: it holds 32767, and no more.
+    ListBox full(Items(32766, "1"), false);
+    EXPECT_NO_THROW(full.AddItem("1"));
+    EXPECT_EQ(full.ListCount(), 32767);
+    EXPECT_THROW(full.AddItem("1"), RuntimeError);
     try {
         ListBox().RemoveItem(0);
         FAIL() << "removing from an empty list must fail";
