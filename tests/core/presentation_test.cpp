@@ -428,8 +428,10 @@ TEST(Speech, aTextIsReadToItsEndsAndNoFurther) {
     const std::u16string_view smile = u"a\xd83d\xde00";
     EXPECT_EQ(toUtf8(smile.substr(0, 2)), "a\xef\xbf\xbd");
     EXPECT_EQ(toUtf8(smile), "a\xf0\x9f\x98\x80");
-    // The first character past the surrogates is a character of its own.
+    // The first character past the surrogates is a character of its own,
+    // not the second half of a pair.
     EXPECT_EQ(toUtf8(u"\xe000"), "\xee\x80\x80");
+    EXPECT_EQ(toUtf8(u"\xd800\xe000"), "\xef\xbf\xbd\xee\x80\x80");
 }
 
 // Each character takes as many bytes as it needs, at either bound of each
