@@ -36,7 +36,10 @@ std::span<const HelpRow> helpRows() {
 }
 
 std::u16string failureReport(std::string_view what) {
-    return u"Възникна грешка и програмата ще бъде затворена.\n\n" + fromUtf8(what);
+    std::u16string report(failureLead);
+    report += u"\n\n";
+    report += fromUtf8(what);
+    return report;
 }
 
 std::u16string fromUtf8(std::string_view text) {

@@ -19,6 +19,9 @@ inline constexpr std::u16string_view windowCaption = u"Философия - Ло
 // what failed.
 inline constexpr std::u16string_view failureTitle = u"Грешка при изпълнение";
 inline constexpr std::u16string_view failureButton = u"OK";
+// What the report says first, and all it says where the error gave no words.
+inline constexpr std::u16string_view failureLead =
+    u"Възникна грешка и програмата ще бъде затворена.";
 std::u16string failureReport(std::string_view what);
 
 // Help on a key: every key the window answers and what it does, shown as

@@ -46,6 +46,7 @@ Face makeFace() {
     face.description = helpHint;
     face.failureTitle = failureTitle;
     face.failureButton = failureButton;
+    face.failureLead = failureLead;
     face.helpTitle = helpTitle;
     face.helpClose = helpClose;
     face.helpButton = helpButton;

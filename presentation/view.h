@@ -71,6 +71,7 @@ struct Face {
     std::vector<ControlFace> controls; // in the order they are built
     std::u16string failureTitle;
     std::u16string failureButton;
+    std::u16string failureLead;
     std::u16string helpTitle;
     std::u16string helpClose;
     std::u16string helpButton;

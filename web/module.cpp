@@ -173,6 +173,8 @@ KVELMOR_EXPORT("kv_face") const char* kvFace() {
     text(json, made.failureTitle);
     json.key("failureButton");
     text(json, made.failureButton);
+    json.key("failureLead");
+    text(json, made.failureLead);
     json.key("help").open('{').key("title");
     text(json, made.helpTitle).key("close");
     text(json, made.helpClose).key("button");

@@ -12,6 +12,7 @@
 #include <QFontMetrics>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace {
@@ -49,13 +50,16 @@ HelpDialog::HelpDialog(QWidget* window) : QDialog(window), rows_(new QListWidget
     const int width =
         window->width() - layout->contentsMargins().left() - layout->contentsMargins().right();
     const int textWidth = width - 2 * rows_->frameWidth() - 2 * rowPadding;
+    // The rows' text is drawn within the style's margin on either side, so
+    // it is wrapped to that width.
+    const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, rows_) + 1;
     const QFontMetrics metrics(font());
     int height = 2 * rows_->frameWidth();
     for (const HelpRow& row : face().help) {
         auto* item = new QListWidgetItem(qtText(row.line()), rows_);
         item->setData(Qt::AccessibleTextRole, qtText(row.spoken));
-        const QRect lines =
-            metrics.boundingRect(QRect(0, 0, textWidth, 0), Qt::TextWordWrap, item->text());
+        const QRect lines = metrics.boundingRect(QRect(0, 0, textWidth - 2 * margin, 0),
+                                                 Qt::TextWordWrap, item->text());
         item->setSizeHint(QSize(textWidth, lines.height() + 2 * rowPadding));
         height += item->sizeHint().height();
     }

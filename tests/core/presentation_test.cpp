@@ -520,6 +520,7 @@ TEST(View, theFaceIsTheWindowsForEveryFrontEnd) {
     EXPECT_EQ(toUtf8(made.wholeStateKey), "F2");
     EXPECT_EQ(toUtf8(made.failureTitle), "Грешка при изпълнение");
     EXPECT_EQ(toUtf8(made.failureButton), "OK");
+    EXPECT_EQ(toUtf8(made.failureLead), "Възникна грешка и програмата ще бъде затворена.");
     // Every key the window answers, shown as the keys and what they do, and
     // said as one sentence with no mark read aloud.
     const std::array<std::array<const char*, 3>, 9> rows{{

@@ -100,26 +100,32 @@ press_and_listen() { # press_and_listen KEY...
     done
 }
 
-# What Orca has said so far, one phrase a line: from its debug transcript,
-# which it writes in blocks, some while after it speaks.
-said_so_far() {
-    grep -a 'SPEECH OUTPUT:' "$work/orca.out" 2>/dev/null | sed "s/^.*SPEECH OUTPUT: '//; s/' *{.*$//"
+# The espeak-ng module's log. The speech server gives it two that say the
+# same, its own and a debug copy: the one, so that nothing is read twice.
+espeak_log() {
+    local log=$work/speech/speechd-debug/espeak-ng.log
+    [ -f "$log" ] || log=$(find "$work/speech" -name espeak-ng.log -print -quit 2>/dev/null)
+    echo "$log"
 }
 
 # What espeak-ng has been asked to say so far, one utterance a line, as it
-# is asked: the speech server's module writes each as it comes.
+# is asked: the module writes each as it comes, where Orca writes its own
+# transcript in blocks, some while after it speaks.
 synthesized_so_far() {
-    find "$work/speech" -name espeak-ng.log -exec grep -ah 'Requested data:' {} + 2>/dev/null |
+    local log
+    log=$(espeak_log)
+    [ -n "$log" ] || return 0
+    grep -a 'Requested data:' "$log" |
         sed 's/^.*Requested data: |//; s/| [0-9 ]*$//; s/<mark[^>]*\/>//g; s/<[^>]*>//g; s/  */ /g; s/^ //; s/ $//'
 }
 
-# Waits, at most 30 seconds, until Orca has said a phrase with this in it.
+# Waits, at most 30 seconds, until Orca has had a phrase with this in it said.
 await_phrase() { # await_phrase TEXT
     for _ in $(seq 300); do
         synthesized_so_far | grep -qF -- "$1" && { await_silence; return 0; }
         sleep 0.1
     done
-    fail "Orca did not say: $1"
+    fail "the synthesizer was not asked to say: $1"
 }
 
 # Presses the key until Orca says the phrase, at most three times: where a
@@ -145,7 +151,7 @@ stop_hearing() {
     await eval '! kill -0 '"$orca" || fail "Orca did not end on SIGINT"
     grep -a 'SPEECH OUTPUT:' "$work/orca.out" | sed "s/^.*SPEECH OUTPUT: '//; s/' *{.*$//" \
         >"$work/spoken" || fail "Orca wrote no transcript"
-    [ -n "$(find "$work/speech" -name espeak-ng.log)" ] || fail "espeak-ng's module wrote no log"
+    [ -n "$(espeak_log)" ] || fail "espeak-ng's module wrote no log"
     synthesized_so_far >"$work/synthesized"
     grep -a 'BRAILLE LINE:' "$work/orca.out" | sed "s/^.*BRAILLE LINE: *'//; s/'$//" >"$work/braille"
     echo "Orca said:"

@@ -256,6 +256,8 @@ await check('a run-time error ends the exercise with its report', async () => {
   await until(tab, () => !document.getElementById('unsupported').hidden, 'the report after its dialog');
   expectEqual(await tab.$eval('#unsupported', (p) => p.textContent), dialog[2], 'the report in place');
   expectEqual(await tab.$('#window'), null, 'the window after the error');
+  await tab.keyboard.press('F1');
+  expectEqual(await tab.$eval('#help', (d) => d.open), false, 'the help once the exercise has ended');
   await context.close();
 });
 

@@ -7,7 +7,7 @@
 // one sentence; Escape or its button closes it, and the focus goes back
 // where it was. F2 says the whole state. The exercise is untouched.
 
-function buildHelp(help, { tellState }) {
+function buildHelp(help, { tellState, running }) {
   const dialog = $('help');
   $('help-title').textContent = help.title;
   $('help-close').textContent = help.close;
@@ -27,8 +27,9 @@ function buildHelp(help, { tellState }) {
     return row;
   }));
   let from = null;
+  // Once the exercise has ended, there is no window to help with.
   const open = () => {
-    if (dialog.open || document.querySelector('dialog[open]')) return;
+    if (!running() || dialog.open || document.querySelector('dialog[open]')) return;
     from = document.activeElement;
     hush();
     dialog.showModal();

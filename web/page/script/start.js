@@ -71,7 +71,7 @@ async function startUp() {
       // The core stopped at a run-time error; kv_failed told the page why,
       // or else it stopped with no report.
       console.error(trap);
-      stopped($('broken').textContent);
+      stopped(face.failureLead);
       return;
     }
     draw(outcome);
@@ -88,7 +88,10 @@ async function startUp() {
   });
   buildWindow(face, { act, chooseByKey });
   performance.mark('kvelmor:built');
-  buildHelp(face.help, { tellState: () => withCore((ready) => say(ready.tellState().announcement)) });
+  buildHelp(face.help, {
+    tellState: () => withCore((ready) => say(ready.tellState().announcement)),
+    running: () => !ended,
+  });
   $('describe').textContent = face.description;
   draw(JSON.parse($('started').textContent));
   fitter(face);
