@@ -393,6 +393,7 @@ const Reading readings[] = {
     {"marksArePauses", false, u"проекта: Логика; полета (играещи роля) се",
      u"проекта, Логика, полета , играещи роля, се", u", играещи", 24},
     {"thatIs", false, u"стойности, т.е. да са", u"стойности, тоест да са", u"тоест", 11},
+    {"thatIsOnlyAsAWord", false, u"от.е. и 5-та", u"от.е. и 5-та", u"5-та", 8},
     {"aRangeLeftOpen", false, u"[1..10 и [1..] и [..5] остават", u"[1..10 и [1..] и [..5] остават",
      u"[..5]", 17},
 };
@@ -425,6 +426,7 @@ TEST(Speech, aTextIsReadToItsEndsAndNoFurther) {
     const std::u16string_view prose = u"1,6 a1+a2";
     EXPECT_EQ(toUtf8(spokenProse(prose.substr(0, 7)).text), "1, 6 a1+");
     EXPECT_EQ(toUtf8(spokenProse(prose.substr(1, 2)).text), ",6");
+    EXPECT_EQ(toUtf8(spokenProse(std::u16string_view(u"Тема: a1").substr(0, 4)).text), "Тема");
     const std::u16string_view smile = u"a\xd83d\xde00";
     EXPECT_EQ(toUtf8(smile.substr(0, 2)), "a\xef\xbf\xbd");
     EXPECT_EQ(toUtf8(smile), "a\xf0\x9f\x98\x80");
@@ -438,6 +440,7 @@ TEST(Speech, aTextIsReadToItsEndsAndNoFurther) {
 // length, both ways; what is no character is read as U+FFFD, byte by byte.
 TEST(Texts, utf8AtTheBoundsOfEachLength) {
     const std::pair<std::u16string_view, std::string_view> both[] = {
+        {std::u16string_view(u"\0", 1), std::string_view("\0", 1)},
         {u"\x7f", "\x7f"},
         {u"\x80", "\xc2\x80"},
         {u"\x7ff", "\xdf\xbf"},
@@ -580,6 +583,7 @@ const KeyCase keyCases[] = {
     {"end", ListKey::end, u"", 2, 8},
     {"typedDigit", ListKey::other, u"5", -1, 4},
     {"typedDigitNotThere", ListKey::other, u"0", 3, std::nullopt},
+    {"typedDigitOfTheSelectedRow", ListKey::other, u"4", 3, 3},
     {"typedBlank", ListKey::other, u" ", 3, std::nullopt},
     {"noText", ListKey::other, u"", 3, std::nullopt},
 };
