@@ -195,6 +195,18 @@ void Kvelmor::orderFocus() {
     }
 }
 
+bool Kvelmor::event(QEvent* event) {
+    // How to get help, once, as the window first opens, after the screen
+    // reader has heard of the control that has the focus.
+    if (event->type() == QEvent::WindowActivate && !introduced_) {
+        introduced_ = true;
+        QMetaObject::invokeMethod(
+            this, [this] { announcer_.introduce(qtText(face().description)); },
+            Qt::QueuedConnection);
+    }
+    return QWidget::event(event);
+}
+
 bool Kvelmor::eventFilter(QObject* watched, QEvent* event) {
     // Enter presses a focused button, as Space does.
     if (event->type() == QEvent::KeyPress) {

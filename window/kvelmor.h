@@ -48,6 +48,7 @@ class Kvelmor : public QWidget {
     void announced(const QString& sentence);
 
   protected:
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -65,6 +66,7 @@ class Kvelmor : public QWidget {
     Announcer announcer_{*this};
     bool mirroring_ = false;
     bool failed_ = false;
+    bool introduced_ = false;
     std::map<int, QWidget*> focusOrder_;
 
     std::array<ListBoxWidget*, FormState::listCount> lists_{};

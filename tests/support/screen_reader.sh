@@ -188,12 +188,13 @@ told() { # told TIMES SENTENCE...: Orca said each this many times, as a phrase o
 }
 
 # Said right after the window's name each time Orca names the window, as
-# its description, and at no other time.
+# its description; or, where Orca names a window without it (Orca 48), once
+# on its own as the window opens. At no other time.
 said_with_the_window() { # said_with_the_window SENTENCE
     local counts
     counts=$(awk -v s="$1" '$0 == s { all++; if (previous ~ /Логика, везна и тежести рамка/) with++ }
         { previous = $0 } END { print all + 0, with + 0 }' "$work/spoken")
-    [ "${counts% *}" -ge 1 ] && [ "${counts% *}" = "${counts#* }" ] ||
+    [ "${counts% *}" -ge 1 ] && [ $((${counts% *} - ${counts#* })) -le 1 ] ||
         fail "said $1 (times, with the window's name): $counts"
 }
 

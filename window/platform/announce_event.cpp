@@ -17,6 +17,12 @@ struct Announcer::Way {
 Announcer::Announcer(QWidget& window) : way_(new Way{window}) {}
 Announcer::~Announcer() = default;
 
+// Orca 48 names a window as it opens, and leaves its description to
+// braille.
+void Announcer::introduce(const QString& description) {
+    say(description);
+}
+
 void Announcer::say(const QString& sentence) {
     if (sentence.isEmpty() || !QAccessible::isActive())
         return;

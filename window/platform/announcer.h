@@ -22,6 +22,9 @@ class Announcer {
     Announcer& operator=(const Announcer&) = delete;
 
     void say(const QString& sentence);
+    // Says the window's description once, as the window first opens, where
+    // the screen readers of this way do not read it with the window's name.
+    void introduce(const QString& description);
 
   private:
     struct Way;
