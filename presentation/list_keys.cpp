@@ -43,7 +43,7 @@ std::optional<int> rowForKey(ListKey key, std::u16string_view typed,
     if (typed.size() != 1)
         return std::nullopt;
     for (int step = 1; step <= rows; ++step) {
-        const int row = (std::max(current, -1) + step) % rows;
+        const int row = (current + step) % rows;
         const std::string& text = items[row];
         if (!text.empty() &&
             folded(static_cast<unsigned char>(text.front())) == folded(typed.front()))
