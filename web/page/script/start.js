@@ -115,9 +115,12 @@ async function startUp() {
   // The focus on the instructions, as in the window, as the page is first
   // drawn: asked for now, it would lay the page out before its time.
   requestAnimationFrame(() => win.querySelector('[role=textbox]')?.focus({ preventScroll: true }));
-  // How to get help, said once as the page is ready, as the window says it
-  // with its name.
-  say(face.description);
+  // How to get help, said once as the page has loaded, as the window says
+  // it with its name: a screen reader may pass over what a live region says
+  // before the page has loaded (Orca 48).
+  const hint = () => say(face.description);
+  if (document.readyState === 'complete') hint();
+  else addEventListener('load', hint, { once: true });
 
   // The exercise starts in the core as it started on the page, and what
   // the pupil did meanwhile follows.
