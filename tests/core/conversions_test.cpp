@@ -24,16 +24,14 @@ TEST_P(ValTest, readsTheLeadingNumber) {
     EXPECT_EQ(got, GetParam().value);
 }
 
-INSTANTIATE_TEST_SUITE_P(Conversions, ValTest,
-                         testing::Values(ValCase{"empty", "", 0}, ValCase{"minusAlone", "-", 0},
-                                         ValCase{"minusZero", "-0", 0}, ValCase{"digit", "9", 9},
-                                         ValCase{"negativeDigit", "-6", -6},
-                                         ValCase{"stopsAtNonDigit", "12x3", 12},
-                                         ValCase{"beyond16Bits", "32768", 32768},
-                                         ValCase{"mostNegative", "-32768", -32768}),
-                         [](const testing::TestParamInfo<ValCase>& info) {
-                             return info.param.name;
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Conversions, ValTest,
+    testing::Values(ValCase{"empty", "", 0}, ValCase{"minusAlone", "-", 0},
+                    ValCase{"minusZero", "-0", 0}, ValCase{"digit", "9", 9},
+                    ValCase{"negativeDigit", "-6", -6}, ValCase{"stopsAtNonDigit", "12x3", 12},
+                    ValCase{"zeroDigit", "-10", -10}, ValCase{"beyond16Bits", "32768", 32768},
+                    ValCase{"mostNegative", "-32768", -32768}),
+    [](const testing::TestParamInfo<ValCase>& info) { return info.param.name; });
 
 TEST(Conversions, minusZeroConvertsToPlainZero) {
     EXPECT_TRUE(std::signbit(Val("-0")));

@@ -577,6 +577,7 @@ const KeyCase keyCases[] = {
     {"pageUpFromNone", ListKey::pageUp, u"", -1, 0},
     {"pageUpStopsAtTheTop", ListKey::pageUp, u"", 2, 0},
     {"upFromASelection", ListKey::up, u"", 3, 2},
+    {"downFromASelection", ListKey::down, u"", 3, 4},
     {"pageUpFromASelection", ListKey::pageUp, u"", 6, 3},
     {"pageDownStopsAtTheEnd", ListKey::pageDown, u"", 7, 8},
     {"home", ListKey::home, u"", 5, 0},
