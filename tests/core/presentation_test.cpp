@@ -423,6 +423,7 @@ INSTANTIATE_TEST_SUITE_P(Speech, Readings, testing::ValuesIn(readings),
 TEST(Speech, aTextIsReadToItsEndsAndNoFurther) {
     const std::u16string_view expression = u"9 -5";
     EXPECT_EQ(toUtf8(spokenExpression(expression.substr(0, 3)).text), "9 минус");
+    EXPECT_EQ(toUtf8(spokenProse(expression.substr(0, 3)).text), "9 -");
     const std::u16string_view prose = u"1,6 a1+a2";
     EXPECT_EQ(toUtf8(spokenProse(prose.substr(0, 7)).text), "1, 6 a1+");
     EXPECT_EQ(toUtf8(spokenProse(prose.substr(1, 2)).text), ",6");
@@ -575,6 +576,7 @@ const KeyCase keyCases[] = {
     {"upStopsAtTheTop", ListKey::up, u"", 0, 0},
     {"pageDownKeepsARowInSight", ListKey::pageDown, u"", 1, 4},
     {"pageUpFromNone", ListKey::pageUp, u"", -1, 0},
+    {"pageDownFromNone", ListKey::pageDown, u"", -1, 0},
     {"pageUpStopsAtTheTop", ListKey::pageUp, u"", 2, 0},
     {"upFromASelection", ListKey::up, u"", 3, 2},
     {"downFromASelection", ListKey::down, u"", 3, 4},
