@@ -83,9 +83,13 @@ expect 0 '^kvelmor 1.0.0.0$' "$program" -platform offscreen --version
 
 source "$(dirname "$0")/../support/virtual_display.sh"
 start_virtual_display "$work"
-QT_QPA_PLATFORM=xcb "$program" 2>/dev/null &
+QT_QPA_PLATFORM=xcb "$program" 2>"$work/program.log" &
 app=$!
-wait_for_window || fail "the unpacked program showed no window"
+# Its first start in a new root reads every library and font cold.
+if ! wait_for_window 60; then
+    kill -0 "$app" 2>/dev/null && state="still runs" || { wait "$app"; state="ended with $?"; }
+    fail "the unpacked program showed no window in a minute; it $state and said: $(cat "$work/program.log")"
+fi
 # The window's class ties it to its menu entry.
 id=$(window_id)
 class=$(xprop -id "$id" WM_CLASS | sed 's/.*", "\(.*\)"$/\1/')

@@ -31,9 +31,10 @@ window_id() {
     awk '/Логика, везна и тежести/ { print $1; exit }' <<<"$tree"
 }
 
-# Waits up to ten seconds, or as many as given, for the program's window to be mapped.
+# Waits up to thirty seconds, or as many as given, for the program's window
+# to be mapped: the first start on a new machine reads everything cold.
 wait_for_window() {
-    for _ in $(seq $((${1:-10} * 10))); do
+    for _ in $(seq $((${1:-30} * 10))); do
         [[ "$(LC_ALL=C.UTF-8 timeout 5 xwininfo -root -tree 2>/dev/null)" == *'Логика, везна и тежести'* ]] &&
             return 0
         sleep 0.1
