@@ -23,8 +23,10 @@ start_hearing /usr/bin/chromium --no-sandbox --disable-gpu --no-first-run --disa
 await_phrase 'Натиснете F1 за помощ.'
 press_and_listen F2
 press_until 'Ляво' Tab
-press_and_listen Down End Tab Tab Home Tab Tab Tab space space F2 F1 Escape \
-    shift+Tab shift+Tab shift+Tab shift+Tab Tab Tab space \
+press_and_listen Down End Tab Tab Home Tab Tab Tab space space F2 F1
+# The help is read whole before the key that closes it.
+await_phrase 'Tab и Shift Tab преминават'
+press_and_listen Escape shift+Tab shift+Tab shift+Tab shift+Tab Tab Tab space \
     Tab Tab Tab Down space 2 5 F2 7
 stop_hearing
 
