@@ -17,8 +17,8 @@ start_hearing env QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$progr
 # closed; back to the result box; "Изчисти"; then "Избира" and the values 2,
 # 5 and 7, with the whole state after 5.
 press_and_listen F2 Tab Down End Tab Tab Home Tab Tab Tab space space F2 F1
-# Orca 48 may pause between the help's name and its rows, read whole: the
-# next key would cut them off.
+# The help is read whole before the next key; where Orca 48 leaves its rows
+# out, this says so rather than what a cut-off reading would give.
 await_phrase 'Tab и Shift Tab преминават'
 press_and_listen Down Escape shift+Tab shift+Tab shift+Tab shift+Tab Tab Tab space \
     Tab Tab Tab Down space 2 5 F2 7
