@@ -10,7 +10,6 @@
 
 #include <QDialogButtonBox>
 #include <QFontMetrics>
-#include <QListWidget>
 #include <QPushButton>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -22,12 +21,11 @@ constexpr int rowPadding = 3;
 
 } // namespace
 
-HelpDialog::HelpDialog(QWidget* window) : QDialog(window), rows_(new QListWidget(this)) {
+HelpDialog::HelpDialog(QWidget* window) : QDialog(window), rows_(new HelpRows(this)) {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setWindowTitle(qtText(face().helpTitle));
     setFont(windowFont());
-    rows_->setAccessibleName(qtText(face().helpTitle));
     // Read whole as the help opens, after the list's name; the arrows then
     // read one row at a time.
     QStringList sentences;

@@ -5,8 +5,21 @@
 #pragma once
 
 #include <QDialog>
+#include <QListWidget>
 
-class QListWidget;
+// The help's rows. The list's name is its accessible interface's own: were
+// it set on the widget, Orca 48 would hear of it as a change to the focused
+// list, read the list again without what the rows say, and take that as
+// already heard. What the rows say is the list's description, set as the
+// dialog is made: a screen reader that comes to the list before the
+// dialog's events reads it with the list, and one that has already come
+// to it reads it as the list's description changes.
+class HelpRows : public QListWidget {
+    Q_OBJECT
+
+  public:
+    using QListWidget::QListWidget;
+};
 
 // The help on the keys, a dialog of its own over the window: one row per
 // key, shown as the key and what it does and read as one sentence; the
@@ -18,8 +31,8 @@ class HelpDialog : public QDialog {
   public:
     explicit HelpDialog(QWidget* window);
 
-    QListWidget* rows() const { return rows_; }
+    HelpRows* rows() const { return rows_; }
 
   private:
-    QListWidget* rows_;
+    HelpRows* rows_;
 };

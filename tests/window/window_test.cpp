@@ -484,10 +484,16 @@ void WindowTest::wholeStateAndHelpOnAKey() {
         QCOMPARE(help->rows()->count(), static_cast<int>(face().help.size()));
         QCOMPARE(help->rows()->item(6)->text(),
                  QStringLiteral("F2 — казва цялото състояние на упражнението"));
-        QCOMPARE(
-            QAccessible::queryAccessibleInterface(help->rows())->child(0)->text(QAccessible::Name),
-            QStringLiteral(
-                "Tab и Shift Tab преминават към следващата или към предишната контрола."));
+        // Read whole as it opens, after its name: its rows' sentences, in order.
+        QAccessibleInterface* rows = QAccessible::queryAccessibleInterface(help->rows());
+        QCOMPARE(rows->text(QAccessible::Name), QStringLiteral("Помощ"));
+        QCOMPARE(rows->child(0)->text(QAccessible::Name),
+                 QStringLiteral(
+                     "Tab и Shift Tab преминават към следващата или към предишната контрола."));
+        QStringList sentences;
+        for (int row = 0; row < rows->childCount(); ++row)
+            sentences << rows->child(row)->text(QAccessible::Name);
+        QCOMPARE(rows->text(QAccessible::Description), sentences.join(u' '));
         // Every row shows whole, with nothing to scroll, and the help on the screen.
         for (int row = 0; row < help->rows()->count(); ++row) {
             const QRect place = help->rows()->visualItemRect(help->rows()->item(row));

@@ -5,6 +5,7 @@
 #include "accessible.h"
 
 #include "fixed_text_box.h"
+#include "help_dialog.h"
 #include "kvelmor.h"
 #include "list_accessible.h"
 #include "list_box_widget.h"
@@ -27,6 +28,8 @@ QAccessibleInterface* kvelmorAccessible(const QString& className, QObject* objec
     // would present a plain widget as a filler.
     if (is(className, Kvelmor::staticMetaObject))
         return new QAccessibleWidget(widget, QAccessible::Window);
+    if (is(className, HelpRows::staticMetaObject))
+        return new HelpRowsAccessible(static_cast<HelpRows*>(widget));
     if (is(className, ListBoxWidget::staticMetaObject))
         return new ListAccessible(static_cast<QListWidget*>(widget));
     if (is(className, ResultBox::staticMetaObject))

@@ -4,6 +4,10 @@
 
 #include "list_accessible.h"
 
+#include "help_dialog.h"
+#include "qt_face.h"
+#include "view.h"
+
 #include <QListWidget>
 #include <QPersistentModelIndex>
 #include <QPointer>
@@ -176,3 +180,9 @@ bool ListAccessible::clear() {
     return false;
 }
 #endif
+
+HelpRowsAccessible::HelpRowsAccessible(HelpRows* rows) : ListAccessible(rows) {}
+
+QString HelpRowsAccessible::text(QAccessible::Text which) const {
+    return which == QAccessible::Name ? qtText(face().helpTitle) : ListAccessible::text(which);
+}

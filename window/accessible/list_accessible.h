@@ -7,6 +7,7 @@
 #include <QAccessibleWidget>
 #include <QList>
 
+class HelpRows;
 class QListWidget;
 
 // Qt 6.5 and later let a list tell assistive technology which items are
@@ -51,4 +52,12 @@ class ListAccessible : public QAccessibleWidget, public ListSelection {
     // The items made so far, by their ids; those of removed rows are
     // dropped as they are come across.
     mutable QList<QAccessible::Id> items_;
+};
+
+// The help's rows: a list as above, named as the help.
+class HelpRowsAccessible : public ListAccessible {
+  public:
+    explicit HelpRowsAccessible(HelpRows* rows);
+
+    QString text(QAccessible::Text which) const override;
 };
