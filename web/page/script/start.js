@@ -116,9 +116,12 @@ async function startUp() {
   // drawn: asked for now, it would lay the page out before its time.
   requestAnimationFrame(() => win.querySelector('[role=textbox]')?.focus({ preventScroll: true }));
   // How to get help, said once as the page has loaded, as the window says
-  // it with its name: a screen reader may pass over what a live region says
-  // before the page has loaded (Orca 48).
-  const hint = () => say(face.description);
+  // it with its name. The browser tells a screen reader that the page has
+  // loaded with the next frame's accessibility update; what a live region
+  // says before that, or in the same update, Orca 48 takes as said on a page
+  // that is not yet the active one, and passes over. Two frames on, the
+  // sentence comes in an update of its own.
+  const hint = () => requestAnimationFrame(() => requestAnimationFrame(() => say(face.description)));
   if (document.readyState === 'complete') hint();
   else addEventListener('load', hint, { once: true });
 
