@@ -7,13 +7,13 @@
 #include <QDialog>
 #include <QListWidget>
 
-// The help's rows. The list's name is its accessible interface's own: were
-// it set on the widget, Orca 48 would hear of it as a change to the focused
-// list, read the list again without what the rows say, and take that as
-// already heard. What the rows say is the list's description, set as the
-// dialog is made: a screen reader that comes to the list before the
-// dialog's events reads it with the list, and one that has already come
-// to it reads it as the list's description changes.
+// The help's rows. The list's name is its accessible interface's own: set
+// on the widget, it would reach a screen reader already on the list as a
+// change of its name, and Orca 48 would read the list again without what
+// the rows say, and take that as heard. What the rows say is the list's
+// description, set as the dialog is made: a screen reader that comes to the
+// list after the dialog's events reads it with the list, and one already on
+// the list reads it as the description changes.
 class HelpRows : public QListWidget {
     Q_OBJECT
 

@@ -6,13 +6,15 @@
 
 Places weights with real mouse clicks (xdotool) at the places the accessible
 items report, presses "Изчисли" through its accessible action and reads the
-expression back. Prints what a screen reader reads for every control.
+expression back; then opens the help with F1 and hears what it tells. Prints
+what a screen reader reads for every control.
 """
 import subprocess
 import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 # Roles are compared by what they are: their English names change between
 # releases of AT-SPI ("push button" became "button").
@@ -35,8 +37,21 @@ def wait_for(what, probe, seconds=10):
         found = probe()
         if found:
             return found
+        # The events the program sends meanwhile are taken in.
+        while GLib.MainContext.default().iteration(False):
+            pass
         time.sleep(0.1)
     sys.exit(f"FAIL: {what} did not appear")
+
+
+# The changes of name and description the program has told of, as (kind,
+# role, name) of the object that changed.
+told = []
+
+
+def hear(event):
+    kind = event.type.split(":")[-1]
+    told.append((kind, event.source.getRole(), event.source.name))
 
 
 def application():
@@ -79,6 +94,9 @@ def click_item(listbox, text):
 def main():
     app = wait_for("the program", application)
     window = wait_for("the window", lambda: app.childCount and app[0])
+    # Listened to once the program is up, so that it hears of the listener.
+    pyatspi.Registry.registerEventListener(hear, "object:property-change:accessible-name",
+                                           "object:property-change:accessible-description")
     print(f"window: {window.getRoleName()} {window.name!r}")
     if window.getRole() != pyatspi.ROLE_FRAME:
         sys.exit("FAIL: the window is not announced as a window")
@@ -108,7 +126,21 @@ def main():
     # Assistive technology gets the shown "9 - 6 + 1 = 4" in words.
     if expression != "9 минус 6 плюс 1 равно на 4":
         sys.exit(f"FAIL: the result reads {expression!r}")
-    print("ok: a measurement placed by mouse and calculated by AT-SPI reads 9 минус 6 плюс 1 равно на 4")
+    # The placed list told what it holds as it changed: the program hears
+    # who listens, so it will tell of the help too.
+    wait_for("the placed list's change", lambda: ("accessible-description", LIST,
+                                                  "Поставени тежести") in told)
+
+    # A screen reader that is already on the help's list as it opens reads
+    # its rows as its description comes. Told of a change of its name, Orca
+    # reads it again without them, then takes them as heard.
+    subprocess.run(["xdotool", "key", "F1"], check=True)
+    wait_for("the help's rows", lambda: ("accessible-description", LIST, "Помощ") in told)
+    if ("accessible-name", LIST, "Помощ") in told:
+        sys.exit("FAIL: the help's list told of a change of its name as the help opened")
+    print("reads: the help's rows, told as the list's description, and no change of its name")
+    print("ok: a measurement placed by mouse and calculated by AT-SPI reads 9 минус 6 плюс 1 равно на 4,"
+          " and the help tells its rows")
 
 
 main()

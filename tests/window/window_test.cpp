@@ -487,6 +487,8 @@ void WindowTest::wholeStateAndHelpOnAKey() {
         // Read whole as it opens, after its name: its rows' sentences, in order.
         QAccessibleInterface* rows = QAccessible::queryAccessibleInterface(help->rows());
         QCOMPARE(rows->text(QAccessible::Name), QStringLiteral("Помощ"));
+        // Nothing that says the name once more after the rows.
+        QCOMPARE(rows->text(QAccessible::Help), QString());
         QCOMPARE(rows->child(0)->text(QAccessible::Name),
                  QStringLiteral(
                      "Tab и Shift Tab преминават към следващата или към предишната контрола."));
