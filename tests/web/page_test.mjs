@@ -302,6 +302,14 @@ for (const [what, before, says] of failures) {
       .map((p) => p.textContent).join(''));
     if (!message.includes(says) || !/^[А-Я]/.test(message)) throw new Error(`the page says: ${message}`);
     expectEqual(await tab.$('#window'), null, 'a half-made window left');
+    // Nor is the pupil told, as the page loads, of a help that is no more.
+    await tab.evaluate(() => new Promise((done) => {
+      const frames = () => requestAnimationFrame(() => requestAnimationFrame(() => requestAnimationFrame(done)));
+      if (document.readyState === 'complete') frames();
+      else addEventListener('load', frames, { once: true });
+    }));
+    expectEqual(await tab.$$eval('[aria-live]', (all) => all.map((r) => r.textContent).join('')), '',
+      'what a screen reader is told after the message');
     await context.close();
   });
 }

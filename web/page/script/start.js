@@ -117,11 +117,14 @@ async function startUp() {
   requestAnimationFrame(() => win.querySelector('[role=textbox]')?.focus({ preventScroll: true }));
   // How to get help, said once as the page has loaded, as the window says
   // it with its name. The browser tells a screen reader that the page has
-  // loaded with the next frame's accessibility update; what a live region
-  // says before that, or in the same update, Orca 48 takes as said on a page
-  // that is not yet the active one, and passes over. Two frames on, the
-  // sentence comes in an update of its own.
-  const hint = () => requestAnimationFrame(() => requestAnimationFrame(() => say(face.description)));
+  // loaded in an accessibility update after the load event; what a live
+  // region says before that, or in the same update, Orca 48 takes as said on
+  // a page that is not yet the active one, and passes over. Two frames on,
+  // the sentence comes after it. Not once the exercise has ended, nor behind
+  // the help, if the pupil has opened it by then.
+  const hint = () => requestAnimationFrame(() => requestAnimationFrame(() => {
+    if (!ended && !$('help').open) say(face.description);
+  }));
   if (document.readyState === 'complete') hint();
   else addEventListener('load', hint, { once: true });
 
