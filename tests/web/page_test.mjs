@@ -230,6 +230,28 @@ await check('input before the core is there waits for it', async () => {
   await context.close();
 });
 
+// A pupil who acts as the page loads, the core coming in just then, hears
+// what they did: how to get help is not said over it.
+await check('what the pupil does as the page loads is not said over', async () => {
+  const { tab, context } = await open(browser, fileUrl(), {
+    before: () => {
+      const instantiate = WebAssembly.instantiate;
+      const loaded = new Promise((resolve) => addEventListener('load', () => {
+        document.getElementById('Option10').click();
+        resolve();
+      }, { once: true }));
+      WebAssembly.instantiate = async (...args) => { await loaded; return instantiate(...args); };
+    },
+  });
+  await until(tab, () => document.readyState === 'complete', 'the page loaded');
+  await tab.evaluate(() => new Promise((done) =>
+    requestAnimationFrame(() => requestAnimationFrame(() => requestAnimationFrame(done)))));
+  await until(tab, said, 'the action being said');
+  const told = await tab.evaluate(said);
+  if (!told.startsWith('Режим Измерва.')) throw new Error(`a screen reader is told: ${told}`);
+  await context.close();
+});
+
 await check('a run-time error ends the exercise with its report', async () => {
   // The core, caught as the page makes it, is asked for a list that does not
   // exist, as a fault of its own would.

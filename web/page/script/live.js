@@ -12,8 +12,10 @@
 // to the screen reader too.
 const speakers = [$('spoken'), $('spoken-again')];
 let speaker = 0;
+let sentencesSaid = 0;
 function say(sentence) {
   if (!sentence) return;
+  sentencesSaid += 1;
   speakers[1 - speaker].textContent = '';
   speakers[speaker].textContent = speaker ? `${sentence}\u00a0` : sentence;
   speaker = 1 - speaker;

@@ -121,9 +121,11 @@ async function startUp() {
   // region says before that, or in the same update, Orca 48 takes as said on
   // a page that is not yet the active one, and passes over. Two frames on,
   // the sentence comes after it. Not once the exercise has ended, nor behind
-  // the help, if the pupil has opened it by then.
+  // the help, if the pupil has opened it by then; nor over what the pupil's
+  // first action said, which the browser may not have passed on yet: the
+  // main region still carries it as its description.
   const hint = () => requestAnimationFrame(() => requestAnimationFrame(() => {
-    if (!ended && !$('help').open) say(face.description);
+    if (!ended && !$('help').open && sentencesSaid === 0) say(face.description);
   }));
   if (document.readyState === 'complete') hint();
   else addEventListener('load', hint, { once: true });
