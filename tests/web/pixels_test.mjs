@@ -43,6 +43,9 @@ const windowSteps = [];
 const pageShots = {};
 for (const [what, a, b] of story) {
   if (what === 'shot') {
+    // The last click taken and drawn before anything is measured: the
+    // browser may hand the page a click after it has said it was made.
+    await tab.evaluate(() => new Promise((done) => requestAnimationFrame(() => requestAnimationFrame(done))));
     // Text may differ at its edges: its boxes, a little grown, are left out.
     const letters = await tab.evaluate(() => {
       const boxes = [];
