@@ -115,6 +115,14 @@ export async function clickItem(tab, index, text) {
 
 export const click = (tab, name) => tab.click(`#${name.replace(/[()]/g, '')}`);
 
+// Once the page has loaded, the given number of frames drawn: what the page
+// was handed by then, and what it does on its next frames, has been done.
+export const framesAfterLoad = (tab, frames) => tab.evaluate((count) => new Promise((done) => {
+  const frame = (left) => (left ? requestAnimationFrame(() => frame(left - 1)) : done());
+  if (document.readyState === 'complete') frame(count);
+  else addEventListener('load', () => frame(count), { once: true });
+}), frames);
+
 export async function until(tab, test, what, ...args) {
   try {
     await tab.waitForFunction(test, { timeout: 5000 }, ...args);

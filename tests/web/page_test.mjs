@@ -9,7 +9,7 @@
 import { readFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import {
-  check, click, clickItem, expectEqual, fileUrl, finish, launch, open, serve, shown, until,
+  check, click, clickItem, expectEqual, fileUrl, finish, framesAfterLoad, launch, open, serve, shown, until,
 } from './browser.mjs';
 
 const axeSource = readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
@@ -243,9 +243,7 @@ await check('what the pupil does as the page loads is not said over', async () =
       WebAssembly.instantiate = async (...args) => { await loaded; return instantiate(...args); };
     },
   });
-  await until(tab, () => document.readyState === 'complete', 'the page loaded');
-  await tab.evaluate(() => new Promise((done) =>
-    requestAnimationFrame(() => requestAnimationFrame(() => requestAnimationFrame(done)))));
+  await framesAfterLoad(tab, 3);
   await until(tab, said, 'the action being said');
   const told = await tab.evaluate(said);
   if (!told.startsWith('Режим Измерва.')) throw new Error(`a screen reader is told: ${told}`);
@@ -325,11 +323,7 @@ for (const [what, before, says] of failures) {
     if (!message.includes(says) || !/^[А-Я]/.test(message)) throw new Error(`the page says: ${message}`);
     expectEqual(await tab.$('#window'), null, 'a half-made window left');
     // Nor is the pupil told, as the page loads, of a help that is no more.
-    await tab.evaluate(() => new Promise((done) => {
-      const frames = () => requestAnimationFrame(() => requestAnimationFrame(() => requestAnimationFrame(done)));
-      if (document.readyState === 'complete') frames();
-      else addEventListener('load', frames, { once: true });
-    }));
+    await framesAfterLoad(tab, 3);
     expectEqual(await tab.$$eval('[aria-live]', (all) => all.map((r) => r.textContent).join('')), '',
       'what a screen reader is told after the message');
     await context.close();

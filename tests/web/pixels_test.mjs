@@ -12,7 +12,9 @@ import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { dirname, join } from 'node:path';
 import { fileURLToPath } from 'node:url';
-import { check, clickItem, click, expectEqual, fileUrl, finish, launch, open } from './browser.mjs';
+import {
+  check, clickItem, click, expectEqual, fileUrl, finish, framesAfterLoad, launch, open,
+} from './browser.mjs';
 
 const here = dirname(fileURLToPath(import.meta.url));
 const program = process.env.KVELMOR_WINDOW_PROGRAM;
@@ -45,7 +47,7 @@ for (const [what, a, b] of story) {
   if (what === 'shot') {
     // The last click taken and drawn before anything is measured: the
     // browser may hand the page a click after it has said it was made.
-    await tab.evaluate(() => new Promise((done) => requestAnimationFrame(() => requestAnimationFrame(done))));
+    await framesAfterLoad(tab, 2);
     // Text may differ at its edges: its boxes, a little grown, are left out.
     const letters = await tab.evaluate(() => {
       const boxes = [];
